@@ -11,7 +11,7 @@ PACOTES_PROGRAMA=(
 PACOTES_TESTES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   postgresql-15 postgresql-client-15 sqlite3
-  poppler-utils zbar-tools python3-openpyxl xvfb
+  poppler-utils zbar-tools python3-openpyxl odt2txt xvfb
 )
 
 instalar_pacotes() {

@@ -60,6 +60,7 @@ void Conexao::abrir() {
                         ":\n" + m_banco.lastError().text());
     try {
         m_dialeto->prepararConexao(m_banco);
+        for (const auto& f : m_catalogo->funcoes()) m_dialeto->registrarFuncao(m_banco, f);
         for (const auto& f : m_funcoes) m_dialeto->registrarFuncao(m_banco, f);
     } catch (...) {
         m_banco.close();

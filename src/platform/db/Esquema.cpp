@@ -27,6 +27,8 @@ void Catalogo::registrar(const DefVisao& v) {
         if (!m_porNome.contains(c.nome.toUpper())) m_porNome.insert(c.nome.toUpper(), c);
 }
 
+void Catalogo::registrar(const FuncaoSql& f) { m_funcoes.push_back(f); }
+
 const DefTabela* Catalogo::tabela(const QString& nome) const {
     auto it = m_tabelas.constFind(nome.toUpper());
     return it == m_tabelas.constEnd() ? nullptr : &*it;

@@ -5,6 +5,9 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <vector>
+
+#include "platform/db/FuncaoSql.h"
 
 namespace rh::db {
 
@@ -47,6 +50,10 @@ class Catalogo {
 public:
     void registrar(const DefTabela& tabela);
     void registrar(const DefVisao& visao);
+    // A function the statements call; every connection opened with this
+    // catalogue makes it available (see Dialeto::registrarFuncao).
+    void registrar(const FuncaoSql& funcao);
+    const std::vector<FuncaoSql>& funcoes() const { return m_funcoes; }
 
     const DefTabela* tabela(const QString& nome) const;
     const DefVisao* visao(const QString& nome) const;
@@ -59,6 +66,7 @@ private:
     QHash<QString, DefTabela> m_tabelas;
     QHash<QString, DefVisao> m_visoes;
     QHash<QString, DefColuna> m_porNome;
+    std::vector<FuncaoSql> m_funcoes;
 };
 
 // Convenience builders that keep schema declarations short.
