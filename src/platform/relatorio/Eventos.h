@@ -1,12 +1,13 @@
 #pragma once
 
+#include "platform/relatorio/Linha.h"
+
 #include <QString>
 
 namespace rh::relatorio {
 
 class Banda;
 class Item;
-class Linha;
 
 // Handed to a band's handler before the band prints. The handler may change the
 // band and its items (they keep the change, as designed components do) or skip
