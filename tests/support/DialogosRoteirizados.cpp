@@ -47,24 +47,24 @@ void DialogosRoteirizados::mostrar(TipoMensagem tipo, const QString& texto, cons
     m_registros << Registro{t, texto, titulo};
 }
 
-ui::Dialogos::Resposta DialogosRoteirizados::proximaResposta(const QString& texto) {
+std::optional<ui::Dialogos::Resposta> DialogosRoteirizados::proximaResposta(const QString& texto) {
     if (m_respostas.isEmpty()) {
         ADD_FAILURE() << "Pergunta sem resposta planejada: " << texto.toStdString();
-        return Resposta::Cancelar;
+        return std::nullopt;
     }
     return m_respostas.dequeue();
 }
 
 bool DialogosRoteirizados::perguntarSimNao(const QString& texto, const QString& titulo) {
     m_registros << Registro{Tipo::Confirmacao, texto, titulo};
-    const Resposta r = proximaResposta(texto);
+    const auto r = proximaResposta(texto);
     if (r == Resposta::Cancelar) ADD_FAILURE() << "Cancelar planejado para uma pergunta Sim/Não: " << texto.toStdString();
     return r == Resposta::Sim;
 }
 
 ui::Dialogos::Resposta DialogosRoteirizados::perguntarSimNaoCancelar(const QString& texto, const QString& titulo) {
     m_registros << Registro{Tipo::SimNaoCancelar, texto, titulo};
-    return proximaResposta(texto);
+    return proximaResposta(texto).value_or(Resposta::Cancelar);
 }
 
 QString DialogosRoteirizados::proximoArquivo(const QString& titulo) {

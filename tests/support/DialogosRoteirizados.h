@@ -4,6 +4,7 @@
 #include <QQueue>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 #include "platform/ui/Dialogos.h"
 
@@ -11,8 +12,9 @@ namespace rh::teste {
 
 // The message service of the tests: records every message and question
 // (kind, text, title) and answers questions from a plan, in order. A
-// question nobody planned fails the test, and so does a planned answer left
-// unused when the double is destroyed.
+// question nobody planned fails the test (and gets the harmless answer: No,
+// Cancel, no file), and so does a planned answer left unused when the
+// double is destroyed.
 class DialogosRoteirizados : public ui::Dialogos {
 public:
     enum class Tipo { Informacao, Aviso, Erro, Confirmacao, SimNaoCancelar, SalvarArquivo, AbrirArquivo };
@@ -47,7 +49,7 @@ protected:
                                      const QString& filtro) override;
 
 private:
-    Resposta proximaResposta(const QString& texto);
+    std::optional<Resposta> proximaResposta(const QString& texto);
     QString proximoArquivo(const QString& titulo);
 
     QList<Registro> m_registros;
