@@ -96,18 +96,6 @@ public:
 
 private:
     friend class Dataset;
-
-// A row as seen by the formula of a calculated field.
-class LinhaDataset {
-public:
-    LinhaDataset(const Dataset& dataset, const QList<QVariant>& valores)
-        : m_dataset(dataset), m_valores(valores) {}
-    QVariant valor(const QString& campo) const;
-
-private:
-    const Dataset& m_dataset;
-    const QList<QVariant>& m_valores;
-};
     void alterarDefinicao(const std::function<void(DefCampo&)>& mudanca);
 
     Dataset& m_dataset;

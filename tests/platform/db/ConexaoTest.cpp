@@ -91,7 +91,7 @@ TEST_F(ConexaoTest, GuardaDesfazSemConfirmarEConfirmaQuandoPedido) {
 }
 
 TEST_F(ConexaoTest, ParametrosSaoLigadosETextoHostilEIgualAQualquerOutro) {
-    for (const QString nome : {QStringLiteral("O'Brien"), QStringLiteral("x' OR '1'='1"),
+    for (const QString& nome : {QStringLiteral("O'Brien"), QStringLiteral("x' OR '1'='1"),
                                QStringLiteral("'; DROP TABLE T; --")}) {
         conexao().executar("DELETE FROM T");
         conexao().executar("INSERT INTO T (ID, NOME) VALUES (1, :NOME)", {{"nome", nome}});
