@@ -9,7 +9,7 @@ namespace rh::app {
 
 // The demo's random source: SplitMix64 with its own range mapping, so that a
 // seed gives the same rows on every platform and library version (the
-// standard distributions are not specified bit for bit).
+// standard distributions are not defined bit for bit).
 class GeradorDemo {
 public:
     explicit GeradorDemo(quint64 semente) : m_estado(semente) {}

@@ -28,14 +28,14 @@ QString InsercaoEmLote::comando(int linhas) const {
     QString sql = "INSERT INTO " + m_tabela + " (" + m_colunas.join(", ") + ") VALUES ";
     const int n = int(m_colunas.size());
     sql.reserve(sql.size() + linhas * n * 8);
-    int p = 0;
+    // Positional placeholders: SQLite looks named ones up by a linear search,
+    // which makes a statement with thousands of them slow to prepare.
+    QString linha = QStringLiteral("(?");
+    for (int c = 1; c < n; ++c) linha += QStringLiteral(",?");
+    linha += ')';
     for (int l = 0; l < linhas; ++l) {
-        sql += l == 0 ? "(" : ",(";
-        for (int c = 0; c < n; ++c) {
-            if (c) sql += ',';
-            sql += ":V" + QString::number(p++);
-        }
-        sql += ')';
+        if (l) sql += ',';
+        sql += linha;
     }
     return sql;
 }
