@@ -16,35 +16,39 @@ namespace rh::app {
 // Writes many rows into one table with multi-row INSERT statements prepared
 // once (a full batch) and reused, which both backends run far faster than
 // one statement per row. Values are bound, never spliced into the text.
-// Call concluir() to write the last, partial batch.
+// Call concluir() to write what is left.
 class InsercaoEmLote {
 public:
     InsercaoEmLote(db::Conexao& conexao, QString tabela, QStringList colunas);
     InsercaoEmLote(const InsercaoEmLote&) = delete;
     InsercaoEmLote& operator=(const InsercaoEmLote&) = delete;
 
-    // Rows of this table refer to rows of another one still being written:
-    // before each write of this table, the other writes what it holds.
-    void gravarDepoisDe(InsercaoEmLote& referenciada) { m_referenciadas.push_back(&referenciada); }
+    // Rows of this table refer to rows of another table being written the
+    // same way: a row is written only once the rows added to the other table
+    // before it have been written, so foreign keys hold at every statement.
+    void gravarDepoisDe(InsercaoEmLote& referenciada) { m_referenciada = &referenciada; }
 
     // One row, its values in the order of the columns.
     void adicionar(const QVariantList& valores);
-    // Writes every row held so far (the tables referred to first).
+    // Writes every row held so far (the referenced table first).
     void concluir();
     qint64 linhasGravadas() const { return m_gravadas; }
 
 private:
     QString comando(int linhas) const;
+    // Writes the first `linhas` pending rows with the statement given.
     void gravar(QSqlQuery& consulta, int linhas);
-    void gravarLoteCheio();
+    int linhasProntas() const;
 
     db::Conexao& m_conexao;
     QString m_tabela;
     QStringList m_colunas;
     int m_linhasPorComando;
     std::vector<QVariant> m_pendentes;
+    std::vector<qint64> m_exigidas;  // per pending row: rows of the referenced table that must be written
     std::optional<QSqlQuery> m_loteCheio;
-    std::vector<InsercaoEmLote*> m_referenciadas;
+    InsercaoEmLote* m_referenciada = nullptr;
+    qint64 m_adicionadas = 0;
     qint64 m_gravadas = 0;
 };
 
