@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "app/configuracao/Configuracao.h"
+#include "app/nucleo/ServicoExportacao.h"
 #include "app/nucleo/Sessao.h"
 #include "app/nucleo/TDM.h"
 
@@ -25,6 +26,8 @@ struct ContextoJanela {
     // The name column a report window asks the report filter to use; empty
     // unless a report window set it.
     QString& CampoNomeRelatorio;
+    // The long-lived export window (set at start-up once it exists).
+    ServicoExportacao* exportacao = nullptr;
 };
 
 }  // namespace rh::app
