@@ -521,6 +521,9 @@ void registrarCatalogoCentral(Catalogo& catalogo) {
     for (const auto& t : tabelasCentrais()) catalogo.registrar(t);
     for (const auto& v : visoesCentrais()) catalogo.registrar(v);
     for (const auto& f : funcoesDescritivas()) catalogo.registrar(f);
+    // The situation description reads its table through the connection, so
+    // every connection of this catalogue registers it when it opens.
+    catalogo.registrarPreparacao(&registrarFuncoesCentrais);
 }
 
 std::vector<Migracao> migracoesCentrais() {

@@ -62,6 +62,7 @@ void Conexao::abrir() {
         m_dialeto->prepararConexao(m_banco);
         for (const auto& f : m_catalogo->funcoes()) m_dialeto->registrarFuncao(m_banco, f);
         for (const auto& f : m_funcoes) m_dialeto->registrarFuncao(m_banco, f);
+        for (const auto& preparar : m_catalogo->preparacoes()) preparar(*this);
     } catch (...) {
         m_banco.close();
         throw;
@@ -88,6 +89,11 @@ void Conexao::exigirAberta() const {
 }
 
 void Conexao::registrarFuncao(const FuncaoSql& funcao) {
+    // A function registered again (a reopened connection) replaces itself.
+    auto igual = [&](const FuncaoSql& f) {
+        return f.nome.compare(funcao.nome, Qt::CaseInsensitive) == 0 && f.argumentos == funcao.argumentos;
+    };
+    m_funcoes.erase(std::remove_if(m_funcoes.begin(), m_funcoes.end(), igual), m_funcoes.end());
     m_funcoes.push_back(funcao);
     if (aberta()) m_dialeto->registrarFuncao(m_banco, m_funcoes.back());
 }

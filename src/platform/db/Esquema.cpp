@@ -29,6 +29,10 @@ void Catalogo::registrar(const DefVisao& v) {
 
 void Catalogo::registrar(const FuncaoSql& f) { m_funcoes.push_back(f); }
 
+void Catalogo::registrarPreparacao(std::function<void(Conexao&)> preparacao) {
+    m_preparacoes.push_back(std::move(preparacao));
+}
+
 const DefTabela* Catalogo::tabela(const QString& nome) const {
     auto it = m_tabelas.constFind(nome.toUpper());
     return it == m_tabelas.constEnd() ? nullptr : &*it;

@@ -4,12 +4,15 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 #include <vector>
 
 #include "platform/db/FuncaoSql.h"
 
 namespace rh::db {
+
+class Conexao;
 
 // Column types as the program sees them. SQLite does not report declared
 // types reliably, so every table and view the program reads is described
@@ -54,6 +57,10 @@ public:
     // catalogue makes it available (see Dialeto::registrarFuncao).
     void registrar(const FuncaoSql& funcao);
     const std::vector<FuncaoSql>& funcoes() const { return m_funcoes; }
+    // A step every connection opened with this catalogue runs right after it
+    // opens (for functions that need the connection itself).
+    void registrarPreparacao(std::function<void(Conexao&)> preparacao);
+    const std::vector<std::function<void(Conexao&)>>& preparacoes() const { return m_preparacoes; }
 
     const DefTabela* tabela(const QString& nome) const;
     const DefVisao* visao(const QString& nome) const;
@@ -67,6 +74,7 @@ private:
     QHash<QString, DefVisao> m_visoes;
     QHash<QString, DefColuna> m_porNome;
     std::vector<FuncaoSql> m_funcoes;
+    std::vector<std::function<void(Conexao&)>> m_preparacoes;
 };
 
 // Convenience builders that keep schema declarations short.

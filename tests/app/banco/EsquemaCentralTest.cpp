@@ -245,6 +245,11 @@ TEST_F(EsquemaCentralTest, FuncoesDoBancoDescrevemOsCodigos) {
     EXPECT_EQ(q.value(0).toString(), "CASADO");
     EXPECT_EQ(q.value(1).toString(), "TÉCNICO ADMINISTRATIVO");
     EXPECT_EQ(q.value(2).toString(), "ATIVO");
+
+    // Any other connection of the same catalogue has them too, with no call
+    // of its own (the data module's and the login's connections).
+    auto outra = banco().conectar();
+    EXPECT_EQ(outra->valor("SELECT VORK_FuncSituaServidor('B') FROM DUAL").toString(), "FALECIDO");
 }
 
 TEST_F(EsquemaCentralTest, NovaViaIncrementaAViaDoServidorEErrosNaoMudamNada) {
