@@ -10,7 +10,9 @@ namespace rh::db {
 void DialetoPostgres::prepararConexao(QSqlDatabase& banco) const {
     QSqlQuery q(banco);
     // Dates travel as ISO text; the client encoding is always UTF-8.
-    for (const char* cmd : {"SET client_encoding TO 'UTF8'", "SET DateStyle TO 'ISO, DMY'"}) {
+    // Server notices ("... does not exist, skipping") are not for the user.
+    for (const char* cmd : {"SET client_encoding TO 'UTF8'", "SET DateStyle TO 'ISO, DMY'",
+                            "SET client_min_messages TO WARNING"}) {
         if (!q.exec(QString::fromLatin1(cmd))) throw ErroBanco(q.lastError().text(), QString::fromLatin1(cmd));
     }
 }

@@ -12,6 +12,8 @@ namespace rh::db {
 void Migrador::adicionar(Migracao migracao) { m_migracoes.push_back(std::move(migracao)); }
 
 void Migrador::garantirTabelaDeControle() {
+    if (m_controleVerificado) return;
+    m_controleVerificado = true;
     m_conexao.executar(QStringLiteral(
         "CREATE TABLE IF NOT EXISTS RECH_MIGRACOES (MODULO VARCHAR(40) NOT NULL, VERSAO INTEGER NOT NULL, "
         "DESCRICAO VARCHAR(200), APLICADAEM VARCHAR(19), PRIMARY KEY (MODULO, VERSAO))"));

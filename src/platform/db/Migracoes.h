@@ -36,6 +36,7 @@ private:
 
     Conexao& m_conexao;
     std::vector<Migracao> m_migracoes;
+    bool m_controleVerificado = false;
 };
 
 // DDL for the declarations of Esquema.h, in the connection's dialect.
