@@ -1,0 +1,1 @@
+#include "framework/pesquisa/Pesquisas.h"
