@@ -47,7 +47,7 @@ int inicializarPorLinhaDeComando(const Configuracao& configuracao, std::optional
 
 }  // namespace
 
-int executarPrograma(QApplication& app, const QStringList& argumentos) {
+int executarPrograma(QCoreApplication& app, const QStringList& argumentos) {
     QCommandLineParser linha;
     linha.setApplicationDescription(QStringLiteral("Cadastro de servidores da Gestão de Pessoas"));
     linha.addHelpOption();
@@ -64,16 +64,15 @@ int executarPrograma(QApplication& app, const QStringList& argumentos) {
     linha.parse(argumentos);
     if (linha.isSet(QStringLiteral("help"))) linha.showHelp(0);
 
-    ui::DialogosQt dialogos;
     Configuracao configuracao;
     try {
         configuracao = Configuracao::carregar(linha.isSet(config) ? std::optional(linha.value(config)) : std::nullopt);
     } catch (const std::exception& e) {
-        if (linha.isSet(initDb)) {
+        if (linha.isSet(initDb) || !qobject_cast<QApplication*>(&app)) {
             std::fprintf(stderr, "%s\n", e.what());
             return 1;
         }
-        dialogos.erro(QString::fromUtf8(e.what()));
+        ui::DialogosQt().erro(QString::fromUtf8(e.what()));
         return 1;
     }
 
@@ -95,6 +94,7 @@ int executarPrograma(QApplication& app, const QStringList& argumentos) {
         }
     }
 
+    ui::DialogosQt dialogos;
     // The embedded demo database is created and filled on first use.
     try {
         if (configuracao.bancoDemo && !QFileInfo::exists(configuracao.banco.banco)) {
@@ -142,7 +142,7 @@ int executarPrograma(QApplication& app, const QStringList& argumentos) {
                             QApplication::applicationName());
         return 0;
     }
-    principal.showMaximized();
+    principal.maximizar();
     return app.exec();
 }
 

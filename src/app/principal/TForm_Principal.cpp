@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStyle>
+#include <QScreen>
 #include <QTimer>
 
 #include "app/login/ServicoLogin.h"
@@ -69,13 +70,14 @@ QAction* TForm_Principal::acaoDoMenu(const QString& caminho) const { return m_ac
 
 void TForm_Principal::montarMenu() {
     using M = ModoAbertura;
+    // Menu-bar entries keep their captions only (a menu bar shows an icon
+    // instead of the text); the items inside carry the pictures.
     QStyle* st = style();
     QMenuBar* barra = menuBar();
 
     QMenu* cad = barra->addMenu(QStringLiteral("&Cadastros       "));
-    cad->setIcon(st->standardIcon(QStyle::SP_FileDialogDetailedView));
     item(cad, "Servidores", "TForm_CadServidores", M::Filha)->setIcon(st->standardIcon(QStyle::SP_DirHomeIcon));
-    item(cad, "Escolaridade", "TFormCadEscolaridades", M::Filha);
+    item(cad, "Escolaridade", "TFormCadEscolaridades", M::Filha)->setIcon(st->standardIcon(QStyle::SP_FileDialogListView));
     item(cad, "Formações", "TFormCadFormacoes", M::Filha);
     item(cad, "Cargo/Emprego", "TFormCadCargos", M::Filha);
     item(cad, "Licenças", "TFormCadLicencas", M::Filha);
@@ -99,25 +101,22 @@ void TForm_Principal::montarMenu() {
     for (const char* t : {"Rubricas", "Parentesco", "Salários", "Cursos", "Pensões", "Situações", "Diárias"})
         item(cad, QString::fromUtf8(t), {}, M::Filha);
     cad->addSeparator();
-    QAction* fechar = cad->addAction(QStringLiteral("&Fechar"));
+    QAction* fechar = cad->addAction(st->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("&Fechar"));
     fechar->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
     connect(fechar, &QAction::triggered, this, &QWidget::close);
     m_acoes.insert(cad->title() + QStringLiteral("/&Fechar"), fechar);
 
     QMenu* atu = barra->addMenu(QStringLiteral("&Atualizações      "));
-    atu->setIcon(st->standardIcon(QStyle::SP_BrowserReload));
-    item(atu, "Atualiza Lotações", "TForm_CadLotacoes", M::Filha);
+    item(atu, "Atualiza Lotações", "TForm_CadLotacoes", M::Filha)->setIcon(st->standardIcon(QStyle::SP_BrowserReload));
     item(atu, "Atualiza Chefias", "TForm_ChefiasSetor", M::CriadaModal);
     item(atu, "Altera Lotação Completa", "TFrmAlteraLotacaoCompleta", M::Filha);
 
     QMenu* cons = barra->addMenu(QStringLiteral("C&onsultas      "));
-    cons->setIcon(st->standardIcon(QStyle::SP_FileDialogContentsView));
-    item(cons, "Organograma", "TFOrganograma", M::CriadaModal);
+    item(cons, "Organograma", "TFOrganograma", M::CriadaModal)->setIcon(st->standardIcon(QStyle::SP_FileDialogContentsView));
     item(cons, "Consulta Lotações", "TFrmConsultaLotacoes", M::CriadaMostrada);
     item(cons, "Consulta Chefias", "TFrmConsultaChefias", M::CriadaMostrada);
 
     QMenu* rel = barra->addMenu(QStringLiteral("&Relatórios      "));
-    rel->setIcon(st->standardIcon(QStyle::SP_FileIcon));
     struct ItemRelatorio {
         const char* titulo;
         const char* classe;
@@ -160,8 +159,7 @@ void TForm_Principal::montarMenu() {
 
     QMenu* aux = barra->addMenu(QStringLiteral("Auxiliares"));
     item(aux, "Geral Lista p/ Ponto", "TFormListaPonto", M::Filha);
-    QMenu* ajuda = barra->addMenu(QStringLiteral("&Ajuda      "));
-    ajuda->setIcon(st->standardIcon(QStyle::SP_DialogHelpButton));
+    barra->addMenu(QStringLiteral("&Ajuda      "));
 }
 
 void TForm_Principal::AbrirJanelaFilha(const QString& classe) {
@@ -215,10 +213,18 @@ void TForm_Principal::showEvent(QShowEvent* evento) {
     m_mudarCampus->setVisible(m_contexto.sessao.Perfil == QLatin1String("A"));
 }
 
+void TForm_Principal::maximizar() {
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
+    // Without a window manager (a bare X server) the state alone does not
+    // resize the window: fill the screen's working area too.
+    if (QScreen* tela = screen()) setGeometry(tela->availableGeometry());
+    show();
+}
+
 void TForm_Principal::changeEvent(QEvent* evento) {
     QMainWindow::changeEvent(evento);
     if (evento->type() == QEvent::WindowStateChange && isVisible() && !(windowState() & Qt::WindowMaximized))
-        QTimer::singleShot(0, this, [this] { setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized); });
+        QTimer::singleShot(0, this, &TForm_Principal::maximizar);
 }
 
 void TForm_Principal::closeEvent(QCloseEvent* evento) {

@@ -28,6 +28,8 @@ public:
     void abrir(const QString& classe, ModoAbertura modo);
 
     void MudarUnidade1Click();
+    // Shows the window maximised (it always is).
+    void maximizar();
     void atualizarBarraDeStatus();
 
     QMdiArea* areaFilhas() const { return m_area; }
