@@ -214,10 +214,11 @@ void TForm_Principal::showEvent(QShowEvent* evento) {
 }
 
 void TForm_Principal::maximizar() {
-    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
     // Without a window manager (a bare X server) the state alone does not
-    // resize the window: fill the screen's working area too.
-    if (QScreen* tela = screen()) setGeometry(tela->availableGeometry());
+    // resize the window: it is given the screen's working area first.
+    if (QScreen* tela = screen(); tela && !(windowState() & Qt::WindowMaximized))
+        setGeometry(tela->availableGeometry());
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
     show();
 }
 
