@@ -126,10 +126,10 @@ void TFpesqPadrao::montar() {
     connect(m_valor, &QLineEdit::returnPressed, this, [this] {
         if (!m_valor->text().isEmpty()) localizar();
     });
+    // Enter on a row or a double click (the grid reports both).
     connect(m_grade, &ui::GradeDataset::linhaEscolhida, this, [this] {
         if (m_dataset.ativo() && !m_dataset.vazio()) ok();
     });
-    connect(m_grade, &QAbstractItemView::doubleClicked, this, [this] { ok(); });
 
     definirAltura(kAlturaSemResultado);
 }

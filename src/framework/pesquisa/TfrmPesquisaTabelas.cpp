@@ -97,10 +97,8 @@ void TfrmPesquisaTabelas::montar() {
     connect(m_valor, &QLineEdit::returnPressed, this, [this] {
         if (!m_valor->text().isEmpty() && m_pesquisar->isEnabled()) pesquisar();
     });
+    // Enter on a row or a double click (the grid reports both).
     connect(m_grade, &ui::GradeDataset::linhaEscolhida, this, [this] {
-        if (m_escolher->isEnabled()) escolher();
-    });
-    connect(m_grade, &QAbstractItemView::doubleClicked, this, [this] {
         if (m_escolher->isEnabled()) escolher();
     });
 }
