@@ -26,7 +26,9 @@ QString padraoLike(const QString& valor) {
     return r;
 }
 
-QString parametro(const char* nome) { return QLatin1Char(':') + QLatin1String(nome); }
+QString parametro(const char* nome) {
+    return QLatin1Char(':') + QLatin1String(nome);
+}
 
 std::optional<QDate> lerData(const QString& texto) {
     const QString t = texto.trimmed();
@@ -75,7 +77,8 @@ std::optional<qlonglong> lerInteiro(const QString& texto) {
 std::optional<QVariant> valorParaCampo(TipoDado tipo, const QString& valor) {
     switch (tipo) {
         case TipoDado::Texto:
-        case TipoDado::Memo: return QVariant(valor);
+        case TipoDado::Memo:
+            return QVariant(valor);
         case TipoDado::Inteiro:
             if (auto v = lerInteiro(valor)) return QVariant(*v);
             return std::nullopt;
@@ -92,19 +95,23 @@ std::optional<QVariant> valorParaCampo(TipoDado tipo, const QString& valor) {
             if (auto h = lerHora(valor)) return QVariant(*h);
             return std::nullopt;
         case TipoDado::Booleano:
-        case TipoDado::Blob: break;
+        case TipoDado::Blob:
+            break;
     }
     if (valor.trimmed().isEmpty()) return std::nullopt;
     return QVariant(valor);
 }
 
-bool ehTexto(TipoDado t) { return t == TipoDado::Texto || t == TipoDado::Memo; }
+bool ehTexto(TipoDado t) {
+    return t == TipoDado::Texto || t == TipoDado::Memo;
+}
 
 }  // namespace
 
 CondicaoBaseSeparada separarLimiteDeLinhas(const QString& condicaoBase) {
-    static const QRegularExpression rownum(QStringLiteral("\\brownum\\s*(<=|<)\\s*(\\d+)\\s+and\\b\\s*"),
-                                           QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression rownum(
+        QStringLiteral("\\brownum\\s*(<=|<)\\s*(\\d+)\\s+and\\b\\s*"),
+        QRegularExpression::CaseInsensitiveOption);
     const auto m = rownum.match(condicaoBase);
     if (!m.hasMatch()) return {condicaoBase, std::nullopt};
     bool ok = false;
@@ -118,8 +125,8 @@ CondicaoBaseSeparada separarLimiteDeLinhas(const QString& condicaoBase) {
 
 TipoBusca tipoInicialPorTitulo(const QString& titulo) {
     // The first two are written with the digit zero, as their callers do.
-    if (titulo == QStringLiteral("C0NSULTA INSTITUIÇÃO") || titulo == QStringLiteral("C0NSULTA ÁREA") ||
-        titulo == QStringLiteral("CONSULTA PROCESSOS"))
+    if (titulo == QStringLiteral("C0NSULTA INSTITUIÇÃO") ||
+        titulo == QStringLiteral("C0NSULTA ÁREA") || titulo == QStringLiteral("CONSULTA PROCESSOS"))
         return TipoBusca::QueContem;
     return TipoBusca::Aproximada;
 }
@@ -129,7 +136,8 @@ ProblemaValor verificarValor(const PedidoLocalizar& p) {
     return valorParaCampo(p.tipoCampo, p.valor) ? ProblemaValor::Nenhum : ProblemaValor::Invalido;
 }
 
-std::optional<ComandoPesquisa> comandoLocalizar(const PedidoLocalizar& p, const db::Dialeto& dialeto) {
+std::optional<ComandoPesquisa> comandoLocalizar(const PedidoLocalizar& p,
+                                                const db::Dialeto& dialeto) {
     if (verificarValor(p) != ProblemaValor::Nenhum) return std::nullopt;
     const QVariant convertido = *valorParaCampo(p.tipoCampo, p.valor);
     const QString c = p.origem;
@@ -142,15 +150,18 @@ std::optional<ComandoPesquisa> comandoLocalizar(const PedidoLocalizar& p, const 
         const bool sensivel = p.diferenciarMaiusculas;
         switch (p.tipo) {
             case TipoBusca::Exata:
-                condicao = sensivel ? QString(" " + c + "=" + v) : QString(" UPPER(" + c + ") = UPPER(" + v + ")");
+                condicao = sensivel ? QString(" " + c + "=" + v)
+                                    : QString(" UPPER(" + c + ") = UPPER(" + v + ")");
                 break;
             case TipoBusca::Aproximada:
-                condicao = sensivel ? QString(" " + c + " LIKE " + v) : QString(" UPPER(" + c + ") LIKE UPPER(" + v + ")");
+                condicao = sensivel ? QString(" " + c + " LIKE " + v)
+                                    : QString(" UPPER(" + c + ") LIKE UPPER(" + v + ")");
                 condicao += kEscape;
                 ligado = QString(padraoLike(p.valor) + QLatin1Char('%'));
                 break;
             case TipoBusca::QueContem:
-                condicao = sensivel ? QString(c + " LIKE " + v) : QString(" UPPER(" + c + ") LIKE UPPER(" + v + ")");
+                condicao = sensivel ? QString(c + " LIKE " + v)
+                                    : QString(" UPPER(" + c + ") LIKE UPPER(" + v + ")");
                 condicao += kEscape;
                 ligado = QString(QLatin1Char('%') + padraoLike(p.valor) + QLatin1Char('%'));
                 break;
@@ -162,7 +173,8 @@ std::optional<ComandoPesquisa> comandoLocalizar(const PedidoLocalizar& p, const 
 
     const CondicaoBaseSeparada base = separarLimiteDeLinhas(p.condicaoBase);
     const QString colunas = p.colunas.trimmed().isEmpty() ? QStringLiteral(" * ") : " " + p.colunas;
-    const QString selecao = "SELECT " + colunas + "  FROM " + p.tabela + " WHERE " + base.condicao + condicao;
+    const QString selecao =
+        "SELECT " + colunas + "  FROM " + p.tabela + " WHERE " + base.condicao + condicao;
     if (base.limite) {
         // The limit picks the rows first; the ordering of what it picked
         // happens outside, on the column's own name.
@@ -184,7 +196,8 @@ bool restringeUnidade(const QString& perfil, const QString& tabela) {
 
 std::optional<ComandoPesquisa> comandoPesquisaTabela(const PedidoPesquisaTabela& p) {
     ComandoPesquisa r;
-    QString sql = "SELECT " + p.campos.join(QLatin1Char(',')) + "\n  FROM " + p.tabela + "\n WHERE ";
+    QString sql =
+        "SELECT " + p.campos.join(QLatin1Char(',')) + "\n  FROM " + p.tabela + "\n WHERE ";
     if (restringeUnidade(p.perfil, p.tabela)) {
         sql += "CODUNIDADE = " + parametro(kParametroUnidade) + " AND ";
         r.parametros.insert(QLatin1String(kParametroUnidade), p.codUnidade);
@@ -198,7 +211,8 @@ std::optional<ComandoPesquisa> comandoPesquisaTabela(const PedidoPesquisaTabela&
     } else {
         // Dates and numbers are compared through their text, as the original
         // database did implicitly.
-        const QString coluna = ehTexto(p.tipoCampo) ? p.campo : "CAST(" + p.campo + " AS VARCHAR(4000))";
+        const QString coluna =
+            ehTexto(p.tipoCampo) ? p.campo : "CAST(" + p.campo + " AS VARCHAR(4000))";
         sql += "UPPER(" + coluna + ")  LIKE " + v + kEscape;
         r.parametros.insert(QLatin1String(kParametroValor),
                             (QLatin1Char('%') + padraoLike(p.valor) + QLatin1Char('%')).toUpper());

@@ -56,7 +56,7 @@ struct PedidoLocalizar {
     QString condicaoBase;  // empty or ending in "and"
     QString origem;        // the field's column in SQL
     db::TipoDado tipoCampo = db::TipoDado::Texto;
-    QString valor;         // as typed
+    QString valor;  // as typed
     TipoBusca tipo = TipoBusca::Aproximada;
     bool diferenciarMaiusculas = false;
 };
@@ -70,14 +70,15 @@ ProblemaValor verificarValor(const PedidoLocalizar& pedido);
 
 // The statement of the standard search; empty when the value does not fit
 // the field (verificarValor says why).
-std::optional<ComandoPesquisa> comandoLocalizar(const PedidoLocalizar& pedido, const db::Dialeto& dialeto);
+std::optional<ComandoPesquisa> comandoLocalizar(const PedidoLocalizar& pedido,
+                                                const db::Dialeto& dialeto);
 
 struct PedidoPesquisaTabela {
-    QStringList campos;     // select list, the template's field names in order
+    QStringList campos;  // select list, the template's field names in order
     QString tabela;
-    QString perfil;         // Sessao.Perfil
-    int codUnidade = -1;    // Sessao.CodUnidade
-    QString campo;          // the selected field
+    QString perfil;       // Sessao.Perfil
+    int codUnidade = -1;  // Sessao.CodUnidade
+    QString campo;        // the selected field
     db::TipoDado tipoCampo = db::TipoDado::Texto;
     QString valor;
 };

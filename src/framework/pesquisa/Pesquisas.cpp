@@ -13,10 +13,12 @@ bool Localizar(app::ContextoJanela& contexto, db::Dataset& dataset, const QStrin
     return contexto.executor.exibirModal(dialogo) == QDialog::Accepted;
 }
 
-EscolhaPesquisa PesquisaTabela(app::ContextoJanela& contexto, db::Dataset& modelo, const QString& tabela,
-                               const QString& titulo, const QString& campoChave, const QString& campoTexto,
+EscolhaPesquisa PesquisaTabela(app::ContextoJanela& contexto, db::Dataset& modelo,
+                               const QString& tabela, const QString& titulo,
+                               const QString& campoChave, const QString& campoTexto,
                                const QString& campoPadrao) {
-    TfrmPesquisaTabelas dialogo(contexto, modelo, tabela, titulo, campoChave, campoTexto, campoPadrao);
+    TfrmPesquisaTabelas dialogo(contexto, modelo, tabela, titulo, campoChave, campoTexto,
+                                campoPadrao);
     if (contexto.executor.exibirModal(dialogo) != QDialog::Accepted) return {};
     return dialogo.escolha();
 }

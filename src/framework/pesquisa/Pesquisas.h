@@ -39,8 +39,9 @@ struct EscolhaPesquisa {
 
 // The table search: searches `tabela` over the columns of the template
 // dataset `modelo` into its own result grid.
-EscolhaPesquisa PesquisaTabela(app::ContextoJanela& contexto, db::Dataset& modelo, const QString& tabela,
-                               const QString& titulo, const QString& campoChave, const QString& campoTexto,
+EscolhaPesquisa PesquisaTabela(app::ContextoJanela& contexto, db::Dataset& modelo,
+                               const QString& tabela, const QString& titulo,
+                               const QString& campoChave, const QString& campoTexto,
                                const QString& campoPadrao);
 
 }  // namespace rh::framework

@@ -42,9 +42,14 @@ QToolButton* botao(QAction* acao, QWidget* pai) {
 
 }  // namespace
 
-TFpesqPadrao::TFpesqPadrao(app::ContextoJanela& contexto, db::Dataset& dataset, const QString& sqlBase,
-                           const ParametrosPesquisa& parametros, QWidget* parent)
-    : QDialog(parent), m_contexto(contexto), m_dataset(dataset), m_sqlBase(sqlBase), m_parametros(parametros) {
+TFpesqPadrao::TFpesqPadrao(app::ContextoJanela& contexto, db::Dataset& dataset,
+                           const QString& sqlBase, const ParametrosPesquisa& parametros,
+                           QWidget* parent)
+    : QDialog(parent),
+      m_contexto(contexto),
+      m_dataset(dataset),
+      m_sqlBase(sqlBase),
+      m_parametros(parametros) {
     setObjectName(QStringLiteral("TFpesqPadrao"));
     setWindowTitle("Localizar - " + parametros.titulo);
     montar();
@@ -86,7 +91,8 @@ void TFpesqPadrao::montar() {
     auto* linhaTipos = new QHBoxLayout(m_grupoTipo);
     linhaTipos->setContentsMargins(6, 0, 6, 0);
     m_tipos = new QButtonGroup(this);
-    const QStringList textos{QStringLiteral("Exata"), QStringLiteral("Aproximada "), QStringLiteral("Que contém")};
+    const QStringList textos{QStringLiteral("Exata"), QStringLiteral("Aproximada "),
+                             QStringLiteral("Que contém")};
     for (int i = 0; i < textos.size(); ++i) {
         auto* r = new QRadioButton(textos.at(i), m_grupoTipo);
         m_tipos->addButton(r, i);
@@ -106,7 +112,8 @@ void TFpesqPadrao::montar() {
 
     auto* botoes = new QVBoxLayout;
     botoes->setSpacing(1);
-    for (QAction* a : {m_localizar, m_proxima, m_ok, m_fechar, m_detalhes}) botoes->addWidget(botao(a, this));
+    for (QAction* a : {m_localizar, m_proxima, m_ok, m_fechar, m_detalhes})
+        botoes->addWidget(botao(a, this));
     botoes->addStretch();
 
     auto* cima = new QHBoxLayout;
@@ -165,12 +172,14 @@ TipoBusca TFpesqPadrao::tipoEscolhido() const {
 void TFpesqPadrao::campoMudou() {
     m_valor->clear();
     const int i = m_campos->currentIndex();
-    db::Campo* campo = i >= 0 && i < m_oferecidos.size() ? m_dataset.procurarCampo(m_oferecidos.at(i)) : nullptr;
+    db::Campo* campo =
+        i >= 0 && i < m_oferecidos.size() ? m_dataset.procurarCampo(m_oferecidos.at(i)) : nullptr;
     m_grupoTipo->setEnabled(campo && campo->ehTexto());
     // Integer and floating-point fields take digits only.
     const bool digitos = campo && campo->ehNumerico();
     delete m_valor->validator();
-    m_valor->setValidator(digitos ? new ui::ValidadorTexto(ui::Caixa::Normal, true, m_valor) : nullptr);
+    m_valor->setValidator(digitos ? new ui::ValidadorTexto(ui::Caixa::Normal, true, m_valor)
+                                  : nullptr);
     m_valor->setFocus();
 }
 
@@ -218,8 +227,11 @@ void TFpesqPadrao::localizar() {
         case ProblemaValor::Vazio:
             m_contexto.dialogos.aviso(QStringLiteral("Digite algum valor para pesquisa."));
             return;
-        case ProblemaValor::Invalido: m_contexto.dialogos.erro(QStringLiteral("Valor inválido!")); return;
-        case ProblemaValor::Nenhum: break;
+        case ProblemaValor::Invalido:
+            m_contexto.dialogos.erro(QStringLiteral("Valor inválido!"));
+            return;
+        case ProblemaValor::Nenhum:
+            break;
     }
     const auto comando = comandoLocalizar(pedido, m_dataset.conexao().dialeto());
     if (!comando) {
@@ -270,8 +282,8 @@ void TFpesqPadrao::alternarDetalhes() {
 void TFpesqPadrao::proxima() {
     if (!m_dataset.ativo()) return;
     if (!m_dataset.noFim()) m_dataset.proximo();
-    if (m_dataset.noFim() &&
-        m_contexto.dialogos.confirmar(QStringLiteral("Não há mais registros. Deseja voltar ao início?")))
+    if (m_dataset.noFim() && m_contexto.dialogos.confirmar(
+                                 QStringLiteral("Não há mais registros. Deseja voltar ao início?")))
         m_dataset.primeiro();
 }
 
@@ -295,6 +307,8 @@ void TFpesqPadrao::fechar() {
     QDialog::reject();
 }
 
-void TFpesqPadrao::reject() { fechar(); }
+void TFpesqPadrao::reject() {
+    fechar();
+}
 
 }  // namespace rh::framework

@@ -21,9 +21,10 @@
 
 namespace rh::framework {
 
-TfrmPesquisaTabelas::TfrmPesquisaTabelas(app::ContextoJanela& contexto, db::Dataset& modelo, const QString& tabela,
-                                         const QString& titulo, const QString& campoChave,
-                                         const QString& campoTexto, const QString& campoPadrao, QWidget* parent)
+TfrmPesquisaTabelas::TfrmPesquisaTabelas(app::ContextoJanela& contexto, db::Dataset& modelo,
+                                         const QString& tabela, const QString& titulo,
+                                         const QString& campoChave, const QString& campoTexto,
+                                         const QString& campoPadrao, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       m_contexto(contexto),
       m_modelo(modelo),
@@ -61,8 +62,9 @@ void TfrmPesquisaTabelas::montar() {
     m_campos->setMinimumWidth(200);
     rotuloCampo->setBuddy(m_campos);
     m_condicao = new QComboBox(this);
-    m_condicao->addItems({QStringLiteral("="), QStringLiteral(">="), QStringLiteral(">"), QStringLiteral("<="),
-                          QStringLiteral("<"), QStringLiteral("Consulta aproximada")});
+    m_condicao->addItems({QStringLiteral("="), QStringLiteral(">="), QStringLiteral(">"),
+                          QStringLiteral("<="), QStringLiteral("<"),
+                          QStringLiteral("Consulta aproximada")});
     m_condicao->setVisible(false);
     auto* rotuloValor = new QLabel(QStringLiteral("Pesquisar por:"), this);
     m_valor = new QLineEdit(this);
@@ -199,7 +201,8 @@ void TfrmPesquisaTabelas::escolher() {
         }
     } catch (const db::ErroBanco& e) {
         m_escolha = {};
-        m_contexto.dialogos.erroDeBanco(QStringLiteral("Não foi possível ler o registro escolhido."), e);
+        m_contexto.dialogos.erroDeBanco(
+            QStringLiteral("Não foi possível ler o registro escolhido."), e);
         return;
     }
     accept();

@@ -42,10 +42,14 @@ struct Pessoa {
 // Servants of two campuses, with accented names in every case, a quote, and
 // one whose name is itself hostile text.
 const QList<Pessoa> kPessoas{
-    {"Ângela Maria", 1001, QDate(1980, 3, 5), 1},     {"ÂNGELA SOUZA", 1002, QDate(1975, 1, 20), 1},
-    {"ângela lima", 1003, QDate(1990, 7, 9), 2},      {"Angela Reis", 1004, QDate(1985, 11, 30), 2},
-    {"ÉRICA DIAS", 1005, QDate(1970, 2, 14), 1},      {"Marcos D'Ávila", 1006, QDate(1966, 6, 6), 2},
-    {"Teste x' OR '1'='1", 1007, QDate(2000, 1, 1), 1}, {"Bruno Antunes", 1008, QDate(1999, 9, 9), 2},
+    {"Ângela Maria", 1001, QDate(1980, 3, 5), 1},
+    {"ÂNGELA SOUZA", 1002, QDate(1975, 1, 20), 1},
+    {"ângela lima", 1003, QDate(1990, 7, 9), 2},
+    {"Angela Reis", 1004, QDate(1985, 11, 30), 2},
+    {"ÉRICA DIAS", 1005, QDate(1970, 2, 14), 1},
+    {"Marcos D'Ávila", 1006, QDate(1966, 6, 6), 2},
+    {"Teste x' OR '1'='1", 1007, QDate(2000, 1, 1), 1},
+    {"Bruno Antunes", 1008, QDate(1999, 9, 9), 2},
 };
 
 class PesquisasTest : public teste::TesteComBanco {
@@ -57,13 +61,15 @@ protected:
         for (const auto& p : kPessoas) inserirPessoa(c, p);
     }
     static void inserirPessoa(db::Conexao& c, const Pessoa& p) {
-        const qlonglong cod =
-            c.valor("INSERT INTO VORK_USUARIOS (CATEGORIA, NUMMATRIC, NOME, DTNASC) VALUES ('S', :M, :N, :D)" +
-                        c.dialeto().retornando("CODUSUARIO"),
-                    {{"M", p.matricula}, {"N", p.nome}, {"D", p.nascimento}})
-                .toLongLong();
-        c.executar("INSERT INTO VORK_SERVIDORES (CODSERVIDOR, CODUNIDADE, SITUACAO) VALUES (:C, :U, 'A')",
-                   {{"C", cod}, {"U", p.unidade}});
+        const qlonglong cod = c.valor(
+                                   "INSERT INTO VORK_USUARIOS (CATEGORIA, NUMMATRIC, NOME, DTNASC) "
+                                   "VALUES ('S', :M, :N, :D)" +
+                                       c.dialeto().retornando("CODUSUARIO"),
+                                   {{"M", p.matricula}, {"N", p.nome}, {"D", p.nascimento}})
+                                  .toLongLong();
+        c.executar(
+            "INSERT INTO VORK_SERVIDORES (CODSERVIDOR, CODUNIDADE, SITUACAO) VALUES (:C, :U, 'A')",
+            {{"C", cod}, {"U", p.unidade}});
     }
 
     void SetUp() override {
@@ -93,7 +99,8 @@ protected:
 
     // Runs the standard search over the people, driven by `roteiro`.
     bool localizar(const std::function<void(TFpesqPadrao&)>& roteiro, ParametrosPesquisa p = {}) {
-        if (p.tabela.isEmpty()) p = {"VORK_USUARIOS", "CADASTRO DE PESSOAS", "CODUSUARIO, NUMMATRIC, NOME, DTNASC", ""};
+        if (p.tabela.isEmpty())
+            p = {"VORK_USUARIOS", "CADASTRO DE PESSOAS", "CODUSUARIO, NUMMATRIC, NOME, DTNASC", ""};
         executor.defineInterceptador([&](QWidget& w) {
             auto& d = dynamic_cast<TFpesqPadrao&>(w);
             roteiro(d);
@@ -120,7 +127,8 @@ protected:
         return r;
     }
 
-    static constexpr const char* kSqlBase = "SELECT CODUSUARIO, NUMMATRIC, NOME, DTNASC FROM VORK_USUARIOS ORDER BY NOME";
+    static constexpr const char* kSqlBase =
+        "SELECT CODUSUARIO, NUMMATRIC, NOME, DTNASC FROM VORK_USUARIOS ORDER BY NOME";
 
     teste::DialogosRoteirizados dialogos;
     ui::ExecutorJanelas executor;
@@ -147,11 +155,17 @@ TEST_F(PesquisasTest, LocalizarPorTipoECaixaComAcentosEmQualquerCaixa) {
         {"ângela maria", TipoBusca::Exata, false, {"Ângela Maria"}},
         {"ângela maria", TipoBusca::Exata, true, {}},
         {"Ângela Maria", TipoBusca::Exata, true, {"Ângela Maria"}},
-        {"GELA", TipoBusca::QueContem, false, {"Angela Reis", "ÂNGELA SOUZA", "Ângela Maria", "ângela lima"}},
+        {"GELA",
+         TipoBusca::QueContem,
+         false,
+         {"Angela Reis", "ÂNGELA SOUZA", "Ângela Maria", "ângela lima"}},
         {"gela", TipoBusca::QueContem, true, {"Angela Reis", "Ângela Maria", "ângela lima"}},
         // Pattern characters keep their meaning.
         {"%lima", TipoBusca::Aproximada, false, {"ângela lima"}},
-        {"_ngela", TipoBusca::Aproximada, false, {"Angela Reis", "ÂNGELA SOUZA", "Ângela Maria", "ângela lima"}},
+        {"_ngela",
+         TipoBusca::Aproximada,
+         false,
+         {"Angela Reis", "ÂNGELA SOUZA", "Ângela Maria", "ângela lima"}},
         // Quotes and hostile text are plain characters.
         {"d'ávila", TipoBusca::QueContem, false, {"Marcos D'Ávila"}},
         {"x' OR '1'='1", TipoBusca::QueContem, true, {"Teste x' OR '1'='1"}},
@@ -260,9 +274,11 @@ TEST_F(PesquisasTest, AreaDeDetalhesProximaEColunasEscondidas) {
         EXPECT_TRUE(d.acaoDetalhes()->isEnabled());
         EXPECT_EQ(d.grade()->dataset(), m_pessoas.get());
         const int colunaCod = int(d.grade()->modelo()->colunas().size()) > 0 ? 0 : -1;
-        ASSERT_EQ(m_pessoas->campo(d.grade()->modelo()->indiceCampo(colunaCod)).nome(), "CODUSUARIO");
+        ASSERT_EQ(m_pessoas->campo(d.grade()->modelo()->indiceCampo(colunaCod)).nome(),
+                  "CODUSUARIO");
         EXPECT_TRUE(d.grade()->isColumnHidden(colunaCod)) << "tag 0";
-        for (int c = 1; c < d.grade()->modelo()->columnCount(); ++c) EXPECT_FALSE(d.grade()->isColumnHidden(c));
+        for (int c = 1; c < d.grade()->modelo()->columnCount(); ++c)
+            EXPECT_FALSE(d.grade()->isColumnHidden(c));
 
         d.acaoDetalhes()->trigger();
         EXPECT_EQ(d.height(), 178);
@@ -301,7 +317,8 @@ TEST_F(PesquisasTest, OkMantemAPesquisaEFecharRestauraABase) {
         buscar(d, "NOME", "nada assim", TipoBusca::QueContem);
         dialogos.limpar();
         d.acaoOk()->trigger();
-        EXPECT_EQ(dialogos.textos(Tipo::Aviso), QStringList{"Atenção! É necessário escolher um ítem."});
+        EXPECT_EQ(dialogos.textos(Tipo::Aviso),
+                  QStringList{"Atenção! É necessário escolher um ítem."});
         EXPECT_EQ(d.result(), QDialog::Rejected);
         // Enter in the value edit searches; Enter in the grid is "OK".
         d.comboCampos()->setCurrentIndex(0);
@@ -338,7 +355,8 @@ TEST_F(PesquisasTest, LimiteDeLinhasAntesDaOrdenacao) {
     // Which 200 rows the limit picks is the database's choice (as the
     // original's rownum); they come back ordered.
     for (int i = 250; i >= 1; --i)
-        inserirPessoa(conexao(), {QString("ZZ %1").arg(i, 3, 10, QLatin1Char('0')), 5000 + i, QDate(1990, 1, 1), 1});
+        inserirPessoa(conexao(), {QString("ZZ %1").arg(i, 3, 10, QLatin1Char('0')), 5000 + i,
+                                  QDate(1990, 1, 1), 1});
     localizar(
         [&](TFpesqPadrao& d) {
             buscar(d, "NOME", "zz", TipoBusca::Aproximada);
@@ -350,7 +368,8 @@ TEST_F(PesquisasTest, LimiteDeLinhasAntesDaOrdenacao) {
             EXPECT_EQ(QSet<QString>(nomes.begin(), nomes.end()).size(), 200);
             for (const auto& n : nomes) EXPECT_TRUE(n.startsWith("ZZ ")) << n.toStdString();
         },
-        {"VORK_USUARIOS", "CADASTRO DE PESSOAS", "CODUSUARIO, NUMMATRIC, NOME, DTNASC", "rownum <= 200 and "});
+        {"VORK_USUARIOS", "CADASTRO DE PESSOAS", "CODUSUARIO, NUMMATRIC, NOME, DTNASC",
+         "rownum <= 200 and "});
 }
 
 TEST_F(PesquisasTest, CondicaoBaseDeJuncaoFicaComoEsta) {
@@ -376,7 +395,8 @@ protected:
         PesquisasTest::SetUp();
         if (IsSkipped()) return;
         m_modelo = std::make_unique<db::Dataset>(m_dm->ADOConnecOracle());
-        m_modelo->defineSql("SELECT CODUSUARIO, NOME, NUMMATRIC, CODUNIDADE FROM VORK_VW_SERVIDORES WHERE 1 = 0");
+        m_modelo->defineSql(
+            "SELECT CODUSUARIO, NOME, NUMMATRIC, CODUNIDADE FROM VORK_VW_SERVIDORES WHERE 1 = 0");
         m_modelo->definirCampo("NOME").rotulo = "Nome do Servidor";
         m_modelo->abrir();
     }
@@ -385,14 +405,15 @@ protected:
         PesquisasTest::TearDown();
     }
     EscolhaPesquisa pesquisar(const std::function<void(TfrmPesquisaTabelas&)>& roteiro,
-                              const QString& campoPadrao = "NOME", const QString& tabela = "VORK_VW_SERVIDORES") {
+                              const QString& campoPadrao = "NOME",
+                              const QString& tabela = "VORK_VW_SERVIDORES") {
         executor.defineInterceptador([&](QWidget& w) {
             auto& d = dynamic_cast<TfrmPesquisaTabelas&>(w);
             roteiro(d);
             return d.result();
         });
-        return PesquisaTabela(*m_contexto, *m_modelo, tabela, "CONSULTA SERVIDORES", "CODUSUARIO", "NOME",
-                              campoPadrao);
+        return PesquisaTabela(*m_contexto, *m_modelo, tabela, "CONSULTA SERVIDORES", "CODUSUARIO",
+                              "NOME", campoPadrao);
     }
     static QList<int> unidades(db::Dataset& ds) {
         QList<int> r;
@@ -428,13 +449,16 @@ TEST_F(PesquisaTabelaTest, AberturaLegendasEEscolha) {
     });
     EXPECT_TRUE(r.escolhido);
     EXPECT_EQ(r.texto, "Marcos D'Ávila");
-    EXPECT_EQ(r.chave, conexao().valor("SELECT CODUSUARIO FROM VORK_USUARIOS WHERE NUMMATRIC = 1006").toLongLong());
+    EXPECT_EQ(r.chave, conexao()
+                           .valor("SELECT CODUSUARIO FROM VORK_USUARIOS WHERE NUMMATRIC = 1006")
+                           .toLongLong());
     EXPECT_TRUE(dialogos.vazio());
 
     const EscolhaPesquisa cancelada = pesquisar([&](TfrmPesquisaTabelas& d) {
         d.editValor()->setText("ÂNGELA");
         QTest::keyClick(d.editValor(), Qt::Key_Return);
-        EXPECT_EQ(d.QryPesquisaTabelas().contagem(), 3) << "upper-case value, any case in the table";
+        EXPECT_EQ(d.QryPesquisaTabelas().contagem(), 3)
+            << "upper-case value, any case in the table";
         d.acaoCancelar()->trigger();
     });
     EXPECT_FALSE(cancelada.escolhido);
@@ -479,7 +503,8 @@ TEST_F(PesquisaTabelaTest, UnidadeDaSessaoRestringeOutrosPerfis) {
         d.comboCampos()->setCurrentIndex(2);
         d.editValor()->setText("1006");
         d.acaoPesquisar()->trigger();
-        EXPECT_EQ(coluna(d.QryPesquisaTabelas(), "NUMMATRIC"), (QStringList{"1006", "1007", "1008"}));
+        EXPECT_EQ(coluna(d.QryPesquisaTabelas(), "NUMMATRIC"),
+                  (QStringList{"1006", "1007", "1008"}));
     });
     EXPECT_EQ(conexao().valor("SELECT COUNT(*) FROM VORK_USUARIOS").toInt(), kPessoas.size());
 }
@@ -487,7 +512,8 @@ TEST_F(PesquisaTabelaTest, UnidadeDaSessaoRestringeOutrosPerfis) {
 TEST_F(PesquisaTabelaTest, CampoPadraoInvalidoEEscolherSemResultado) {
     const EscolhaPesquisa r = pesquisar(
         [&](TfrmPesquisaTabelas& d) {
-            EXPECT_EQ(dialogos.textos(), QStringList{"CAMPO DEFAULT INVÁLIDO NA PESQUISA. INFORME SUPORTE TECNICO"});
+            EXPECT_EQ(dialogos.textos(),
+                      QStringList{"CAMPO DEFAULT INVÁLIDO NA PESQUISA. INFORME SUPORTE TECNICO"});
             d.comboCampos()->setCurrentIndex(1);
             d.editValor()->setText("ÉRICA");
             d.acaoPesquisar()->trigger();
@@ -516,15 +542,20 @@ TEST_F(PesquisaTabelaTest, ModeloComTextoPrimeiroComecaVazioEAproximado) {
         EXPECT_TRUE(d.acaoPesquisar()->isEnabled());
         d.acaoPesquisar()->trigger();
         EXPECT_FALSE(d.QryPesquisaTabelas().vazio());
-        EXPECT_EQ(unidades(d.QryPesquisaTabelas()), QList<int>(d.QryPesquisaTabelas().contagem(), 2));
+        EXPECT_EQ(unidades(d.QryPesquisaTabelas()),
+                  QList<int>(d.QryPesquisaTabelas().contagem(), 2));
         d.QryPesquisaTabelas().irPara(1);
         d.acaoEscolher()->trigger();
         return d.result();
     });
-    const auto r = PesquisaTabela(*m_contexto, *m_modelo, "VORK_VW_SETORES", "CONSULTA SETORES", "CODSETOR",
-                                  "DESCRICAO", "");
+    const auto r = PesquisaTabela(*m_contexto, *m_modelo, "VORK_VW_SETORES", "CONSULTA SETORES",
+                                  "CODSETOR", "DESCRICAO", "");
     EXPECT_TRUE(r.escolhido);
-    EXPECT_EQ(conexao().valor("SELECT CODUNIDADE FROM VORK_SETORES WHERE CODSETOR = :C", {{"C", r.chave}}).toInt(), 2);
+    EXPECT_EQ(
+        conexao()
+            .valor("SELECT CODUNIDADE FROM VORK_SETORES WHERE CODSETOR = :C", {{"C", r.chave}})
+            .toInt(),
+        2);
     EXPECT_FALSE(r.texto.isEmpty());
     EXPECT_TRUE(dialogos.vazio());
 }
