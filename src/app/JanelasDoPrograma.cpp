@@ -1,11 +1,14 @@
 #include "app/JanelasDoPrograma.h"
 
+#include "servants/carteira/JanelasServidores.h"
+
 namespace rh::app {
 
 void registrarJanelasDoPrograma(RegistroJanelas& registro) {
     // The registry, report and assignment windows register themselves here
     // as their subsystems are added to the program.
     (void)registro;
+    servants::registrarJanelasServidores(registro);
 }
 
 }  // namespace rh::app
