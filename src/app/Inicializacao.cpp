@@ -15,6 +15,7 @@
 #include "app/nucleo/ContextoJanela.h"
 #include "app/nucleo/TDM.h"
 #include "app/principal/TForm_Principal.h"
+#include "framework/exportacao/TfExport.h"
 #include "platform/db/ErroBanco.h"
 #include "platform/ui/DialogosQt.h"
 #include "platform/ui/ExecutorJanelas.h"
@@ -119,6 +120,9 @@ int executarPrograma(QCoreApplication& app, const QStringList& argumentos) {
     Sessao sessao;
     QString campoNomeRelatorio;
     ContextoJanela contexto{*dm, sessao, dialogos, executor, configuracao, campoNomeRelatorio};
+    // The export window is made once and reused by every report window.
+    framework::TfExport exportacao(contexto);
+    contexto.exportacao = &exportacao;
     RegistroJanelas registro;
     registrarJanelasDoPrograma(registro);
     TForm_Principal principal(contexto, registro);
