@@ -1,5 +1,6 @@
 #include "app/JanelasDoPrograma.h"
 
+#include "reports/cadastro/JanelasRelatorios.h"
 #include "servants/carteira/JanelasServidores.h"
 
 namespace rh::app {
@@ -9,6 +10,7 @@ void registrarJanelasDoPrograma(RegistroJanelas& registro) {
     // as their subsystems are added to the program.
     (void)registro;
     servants::registrarJanelasServidores(registro);
+    reports::registrarJanelasRelatorios(registro);
 }
 
 }  // namespace rh::app
