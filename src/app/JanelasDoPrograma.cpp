@@ -1,5 +1,6 @@
 #include "app/JanelasDoPrograma.h"
 
+#include "framework/auxiliares/JanelasAuxiliares.h"
 #include "reports/cadastro/JanelasRelatorios.h"
 #include "servants/carteira/JanelasServidores.h"
 
@@ -11,6 +12,7 @@ void registrarJanelasDoPrograma(RegistroJanelas& registro) {
     (void)registro;
     servants::registrarJanelasServidores(registro);
     reports::registrarJanelasRelatorios(registro);
+    framework::registrarJanelasAuxiliares(registro);
 }
 
 }  // namespace rh::app
