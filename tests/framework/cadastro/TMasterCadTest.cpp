@@ -233,6 +233,9 @@ TEST_F(TMasterCadTest, ObrigatorioVazioAvisaEMantemOQueFoiDigitado) {
     EXPECT_EQ(j.Query().campo("CODIGO").comoInteiro(), 77);
     EXPECT_EQ(j.editor("CODIGO")->text(), "77");
     EXPECT_EQ(habilitadas(j), "Salvar Cancelar");
+    // The box closing activates the window again: the edit rules stay.
+    j.ativar();
+    EXPECT_EQ(habilitadas(j), "Salvar Cancelar");
     EXPECT_EQ(profundidade(), 1);
     EXPECT_EQ(contar("SELECT COUNT(*) FROM RECH_CARGOS"), 2);
 
@@ -467,6 +470,21 @@ TEST_F(TMasterCadTest, ExcluirRegistroEmUsoMostraAMensagemLongaERecarrega) {
 
 TEST_F(TMasterCadTest, DepoisDeUmaPesquisaConfirmadaSalvarRecarregaALista) {
     auto& j = cargos();
+    // Left with "&Fechar": the full registry again.
+    executor.defineInterceptador([&](QWidget& w) {
+        auto* pesquisa = qobject_cast<framework::TFpesqPadrao*>(&w);
+        if (!pesquisa) return 0;
+        pesquisa->show();
+        pesquisa->editValor()->setText("PROF");
+        pesquisa->localizar();
+        pesquisa->fechar();
+        return pesquisa->result();
+    });
+    j.actLocalizar()->trigger();
+    EXPECT_EQ(j.SQLBase(), "select * from rech_cargos order by descricao");
+    EXPECT_EQ(j.Query().contagem(), 2);
+    EXPECT_EQ(habilitadas(j), "Novo Editar Excluir Localizar Proximo");
+
     executor.defineInterceptador([&](QWidget& w) {
         auto* pesquisa = qobject_cast<framework::TFpesqPadrao*>(&w);
         if (!pesquisa) return 0;
