@@ -15,7 +15,8 @@ namespace rh::framework {
 namespace {
 template <class Janela>
 void registrar(app::RegistroJanelas& registro, const char* classe) {
-    registro.registrar(QString::fromLatin1(classe), [](app::ContextoJanela& c) { return new Janela(c); });
+    registro.registrar(QString::fromLatin1(classe),
+                       [](app::ContextoJanela& c) { return new Janela(c); });
 }
 }  // namespace
 

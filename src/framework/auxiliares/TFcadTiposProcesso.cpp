@@ -18,12 +18,13 @@ TFcadTiposProcesso::TFcadTiposProcesso(app::ContextoJanela& contexto, QWidget* p
     Query().definirCampo(QStringLiteral("CODTIPOPROCESSO")).tag = 1;
     // Set elsewhere: it decides which kinds the servant form offers.
     Query().definirCampo(QStringLiteral("TIPOPROCESSO_RH")).visivel = false;
-    defineParametrosPesquisa(QStringLiteral("VORK_TIPOPROCESSOS"), QStringLiteral("Tipos de Processo"));
+    defineParametrosPesquisa(QStringLiteral("VORK_TIPOPROCESSOS"),
+                             QStringLiteral("Tipos de Processo"));
 
     ConstrutorFormulario f(*areaDados(), &contexto.dialogos);
     m_painel = f.painel();
-    m_descricao = f.campo(QStringLiteral("Descrição do Tipo:"), Query(), QStringLiteral("DESCRICAO"),
-                          {ui::Caixa::Maiusculas});
+    m_descricao = f.campo(QStringLiteral("Descrição do Tipo:"), Query(),
+                          QStringLiteral("DESCRICAO"), {ui::Caixa::Maiusculas});
     f.fechar();
     m_grade = f.grade(Query(), {{QStringLiteral("DESCRICAO"), QString(), -1, Qt::AlignCenter}});
     abrirPainel(false);

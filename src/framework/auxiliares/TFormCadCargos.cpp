@@ -5,7 +5,8 @@
 
 namespace rh::framework {
 
-TFormCadCargos::TFormCadCargos(app::ContextoJanela& contexto, QWidget* parent) : TMasterCad(contexto, parent) {
+TFormCadCargos::TFormCadCargos(app::ContextoJanela& contexto, QWidget* parent)
+    : TMasterCad(contexto, parent) {
     setWindowTitle(QStringLiteral("CADASTRO DE CARGOS"));
     Query().defineSql(QStringLiteral("select * from rech_cargos order by descricao"));
     Query().defineTabelaAtualizacao(QStringLiteral("RECH_CARGOS"));
@@ -15,7 +16,8 @@ TFormCadCargos::TFormCadCargos(app::ContextoJanela& contexto, QWidget* parent) :
     defineParametrosPesquisa(QStringLiteral("RECH_CARGOS"), QStringLiteral("TABELA DE CARGOS"));
 
     ConstrutorFormulario f(*areaDados(), &contexto.dialogos);
-    m_descricao = f.campo(QStringLiteral("Descrição*"), Query(), QStringLiteral("DESCRICAO"), {ui::Caixa::Maiusculas});
+    m_descricao = f.campo(QStringLiteral("Descrição*"), Query(), QStringLiteral("DESCRICAO"),
+                          {ui::Caixa::Maiusculas});
     m_codigo = f.campo(QStringLiteral("Código do Cargo"), Query(), QStringLiteral("CODIGO"),
                        {ui::Caixa::Normal, true});
     f.esticar();

@@ -5,17 +5,20 @@
 
 namespace rh::framework {
 
-TFormCadEscolaridades::TFormCadEscolaridades(app::ContextoJanela& contexto, QWidget* parent) : TMasterCad(contexto, parent) {
+TFormCadEscolaridades::TFormCadEscolaridades(app::ContextoJanela& contexto, QWidget* parent)
+    : TMasterCad(contexto, parent) {
     setWindowTitle(QStringLiteral("CADASTRO DE ESCOLARIDADES"));
     Query().defineSql(QStringLiteral("select * from rech_escolaridades order by descricao"));
     Query().defineTabelaAtualizacao(QStringLiteral("RECH_ESCOLARIDADES"));
     Query().definirCampo(QStringLiteral("DESCRICAO")).tag = 3;
     Query().definirCampo(QStringLiteral("ORDEM")).visivel = false;
     Query().definirCampo(QStringLiteral("CODESCOLARIDADE")).visivel = false;
-    defineParametrosPesquisa(QStringLiteral("RECH_ESCOLARIDADES"), QStringLiteral("TABELA DE ESCOLARIDADES"));
+    defineParametrosPesquisa(QStringLiteral("RECH_ESCOLARIDADES"),
+                             QStringLiteral("TABELA DE ESCOLARIDADES"));
 
     ConstrutorFormulario f(*areaDados(), &contexto.dialogos);
-    m_descricao = f.campo(QStringLiteral("Descrição*"), Query(), QStringLiteral("DESCRICAO"), {ui::Caixa::Maiusculas});
+    m_descricao = f.campo(QStringLiteral("Descrição*"), Query(), QStringLiteral("DESCRICAO"),
+                          {ui::Caixa::Maiusculas});
     f.esticar();
 }
 

@@ -6,7 +6,8 @@
 
 namespace rh::framework {
 
-TFormCadInstituicoesEnsino::TFormCadInstituicoesEnsino(app::ContextoJanela& contexto, QWidget* parent)
+TFormCadInstituicoesEnsino::TFormCadInstituicoesEnsino(app::ContextoJanela& contexto,
+                                                       QWidget* parent)
     : TMasterCad(contexto, parent), m_paises(contexto.dm.ADOConnecOracle()) {
     setWindowTitle(QStringLiteral("Cadastro de Instituições de Ensino"));
     Query().defineSql(QStringLiteral("select  * from    GER_IES"));
@@ -17,21 +18,24 @@ TFormCadInstituicoesEnsino::TFormCadInstituicoesEnsino(app::ContextoJanela& cont
     Query().definirCampo(QStringLiteral("CODPAIS")).tag = 1;
     Query().definirCampo(QStringLiteral("TIPO")).tag = 1;
     Query().definirCampo(QStringLiteral("CODIES")).visivel = false;
-    defineParametrosPesquisa(QStringLiteral("GER_IES"), QStringLiteral("CONSULTA INSTITUIÇÕES DE ENSINO"));
+    defineParametrosPesquisa(QStringLiteral("GER_IES"),
+                             QStringLiteral("CONSULTA INSTITUIÇÕES DE ENSINO"));
 
     m_paises.defineSql(QStringLiteral("select CODPAIS, NOME  from ger_paises  order by NOME"));
     m_paises.abrir();
 
     ConstrutorFormulario f(*areaDados(), &contexto.dialogos);
-    m_nome = f.campo(QStringLiteral("Descrição:"), Query(), QStringLiteral("NOME"), {ui::Caixa::Maiusculas});
-    m_codMec = f.campo(QStringLiteral("Código MEC:"), Query(), QStringLiteral("CODMEC"), {ui::Caixa::Normal, true});
+    m_nome = f.campo(QStringLiteral("Descrição:"), Query(), QStringLiteral("NOME"),
+                     {ui::Caixa::Maiusculas});
+    m_codMec = f.campo(QStringLiteral("Código MEC:"), Query(), QStringLiteral("CODMEC"),
+                       {ui::Caixa::Normal, true});
     m_sigla = f.campo(QStringLiteral("Sigla:"), Query(), QStringLiteral("SIGLA"));
-    m_pais = f.lookup(QStringLiteral("País:"), Query(), QStringLiteral("CODPAIS"), m_paises, QStringLiteral("CODPAIS"),
-                      QStringLiteral("NOME"));
+    m_pais = f.lookup(QStringLiteral("País:"), Query(), QStringLiteral("CODPAIS"), m_paises,
+                      QStringLiteral("CODPAIS"), QStringLiteral("NOME"));
     m_pais->defineLinhasVisiveis(12);
     m_tipo = f.linha(QStringLiteral("Tipo:"), new ComboTexto(contexto.dialogos));
-    m_tipo->defineItens({QStringLiteral("Estrangeiro"), QStringLiteral("Graduação"), QStringLiteral("Pós-Graduação"),
-                         QStringLiteral("Ensino Médio")});
+    m_tipo->defineItens({QStringLiteral("Estrangeiro"), QStringLiteral("Graduação"),
+                         QStringLiteral("Pós-Graduação"), QStringLiteral("Ensino Médio")});
     m_tipo->vincular(Query(), QStringLiteral("TIPO"));
     f.esticar();
 }

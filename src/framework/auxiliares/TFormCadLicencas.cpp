@@ -5,7 +5,8 @@
 
 namespace rh::framework {
 
-TFormCadLicencas::TFormCadLicencas(app::ContextoJanela& contexto, QWidget* parent) : TMasterCad(contexto, parent) {
+TFormCadLicencas::TFormCadLicencas(app::ContextoJanela& contexto, QWidget* parent)
+    : TMasterCad(contexto, parent) {
     setWindowTitle(QStringLiteral("Cadastro de Licenças"));
     Query().defineSql(QStringLiteral("select * from RECH_LICENCAS"));
     Query().defineTabelaAtualizacao(QStringLiteral("RECH_LICENCAS"));
@@ -14,7 +15,8 @@ TFormCadLicencas::TFormCadLicencas(app::ContextoJanela& contexto, QWidget* paren
     defineParametrosPesquisa(QStringLiteral("RECH_LICENCAS"), QStringLiteral("CONSULTA LICENÇAS"));
 
     ConstrutorFormulario f(*areaDados(), &contexto.dialogos);
-    m_descricao = f.campo(QStringLiteral("Descrição*"), Query(), QStringLiteral("DESCLICENCA"), {ui::Caixa::Maiusculas});
+    m_descricao = f.campo(QStringLiteral("Descrição*"), Query(), QStringLiteral("DESCLICENCA"),
+                          {ui::Caixa::Maiusculas});
     f.esticar();
 }
 

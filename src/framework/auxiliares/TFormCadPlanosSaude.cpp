@@ -12,7 +12,8 @@ TFormCadPlanosSaude::TFormCadPlanosSaude(app::ContextoJanela& contexto, QWidget*
     Query().defineTabelaAtualizacao(QStringLiteral("RECH_PLANOSSAUDE"));
     Query().definirCampo(QStringLiteral("NOMEPLANO")).tag = 3;
     Query().definirCampo(QStringLiteral("CODPLANOSAUDE")).visivel = false;
-    defineParametrosPesquisa(QStringLiteral("RECH_PLANOSSAUDE"), QStringLiteral("CADASTRO DE PLANOS DE SAÚDE"));
+    defineParametrosPesquisa(QStringLiteral("RECH_PLANOSSAUDE"),
+                             QStringLiteral("CADASTRO DE PLANOS DE SAÚDE"));
 
     ConstrutorFormulario f(*areaDados(), &contexto.dialogos);
     m_nome = f.campo(QStringLiteral("Nome do Plano de Saúde"), Query(), QStringLiteral("NOMEPLANO"),

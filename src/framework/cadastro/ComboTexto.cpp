@@ -36,7 +36,9 @@ void ComboTexto::mostrarValor(const db::Campo* campo) {
     setEditText(campo ? campo->comoTexto() : QString());
 }
 
-void ComboTexto::aplicarEditavel(bool editavel) { lineEdit()->setReadOnly(!editavel); }
+void ComboTexto::aplicarEditavel(bool editavel) {
+    lineEdit()->setReadOnly(!editavel);
+}
 
 QVariant ComboTexto::valorDigitado(QString&) const {
     const QString texto = currentText();
@@ -64,8 +66,10 @@ void ComboTexto::keyPressEvent(QKeyEvent* evento) {
 }
 
 void ComboTexto::wheelEvent(QWheelEvent* evento) {
-    if (editavel()) QComboBox::wheelEvent(evento);
-    else evento->ignore();
+    if (editavel())
+        QComboBox::wheelEvent(evento);
+    else
+        evento->ignore();
 }
 
 }  // namespace rh::framework

@@ -20,7 +20,8 @@ constexpr int kColunas = 4;
 
 QGridLayout* gradeDe(QWidget& w) {
     if (auto* g = qobject_cast<QGridLayout*>(w.layout())) return g;
-    if (w.layout()) throw std::logic_error("ConstrutorFormulario: o alvo já tem um layout que não é de grade");
+    if (w.layout())
+        throw std::logic_error("ConstrutorFormulario: o alvo já tem um layout que não é de grade");
     auto* g = new QGridLayout(&w);
     g->setColumnStretch(1, 1);
     g->setColumnStretch(3, 1);
@@ -28,12 +29,15 @@ QGridLayout* gradeDe(QWidget& w) {
 }
 }  // namespace
 
-ConstrutorFormulario::ConstrutorFormulario(QWidget& alvo, ui::Dialogos* dialogos) : m_dialogos(dialogos) {
+ConstrutorFormulario::ConstrutorFormulario(QWidget& alvo, ui::Dialogos* dialogos)
+    : m_dialogos(dialogos) {
     QGridLayout* g = gradeDe(alvo);
     m_niveis.push_back({&alvo, g, g->count() > 0 ? g->rowCount() : 0});
 }
 
-QWidget* ConstrutorFormulario::pai() const { return atual().widget; }
+QWidget* ConstrutorFormulario::pai() const {
+    return atual().widget;
+}
 
 void ConstrutorFormulario::abrirContainer(QWidget* container) {
     adicionarLargo(container, 0);
@@ -66,8 +70,8 @@ QLabel* ConstrutorFormulario::criarRotulo(const QString& texto, QWidget* control
     return r;
 }
 
-void ConstrutorFormulario::adicionarLinha(const QString& rotulo1, QWidget* controle1, const QString* rotulo2,
-                                          QWidget* controle2) {
+void ConstrutorFormulario::adicionarLinha(const QString& rotulo1, QWidget* controle1,
+                                          const QString* rotulo2, QWidget* controle2) {
     Nivel& n = atual();
     controle1->setParent(pai());
     if (!rotulo1.isEmpty()) n.grade->addWidget(criarRotulo(rotulo1, controle1), n.linha, 0);
@@ -75,7 +79,8 @@ void ConstrutorFormulario::adicionarLinha(const QString& rotulo1, QWidget* contr
     n.grade->addWidget(controle1, n.linha, 1, 1, controle2 ? 1 : kColunas - 1);
     if (controle2) {
         controle2->setParent(pai());
-        if (rotulo2 && !rotulo2->isEmpty()) n.grade->addWidget(criarRotulo(*rotulo2, controle2), n.linha, 2);
+        if (rotulo2 && !rotulo2->isEmpty())
+            n.grade->addWidget(criarRotulo(*rotulo2, controle2), n.linha, 2);
         n.grade->addWidget(controle2, n.linha, 3);
     }
     ++n.linha;
@@ -132,11 +137,14 @@ void ConstrutorFormulario::esticar() {
 }
 
 ui::Dialogos& ConstrutorFormulario::dialogos() const {
-    if (!m_dialogos) throw std::logic_error("ConstrutorFormulario: controles de dados pedem o serviço de mensagens");
+    if (!m_dialogos)
+        throw std::logic_error(
+            "ConstrutorFormulario: controles de dados pedem o serviço de mensagens");
     return *m_dialogos;
 }
 
-ui::EditorCampo* ConstrutorFormulario::campo(const QString& rotulo, db::Dataset& dataset, const QString& nomeCampo,
+ui::EditorCampo* ConstrutorFormulario::campo(const QString& rotulo, db::Dataset& dataset,
+                                             const QString& nomeCampo,
                                              ui::EditorCampo::Opcoes opcoes) {
     auto* e = new ui::EditorCampo(dialogos(), pai());
     e->defineOpcoes(opcoes);
@@ -144,8 +152,9 @@ ui::EditorCampo* ConstrutorFormulario::campo(const QString& rotulo, db::Dataset&
     return linha(rotulo, e);
 }
 
-ui::ComboLookup* ConstrutorFormulario::lookup(const QString& rotulo, db::Dataset& dataset, const QString& nomeCampo,
-                                              db::Dataset& lista, const QString& campoChave,
+ui::ComboLookup* ConstrutorFormulario::lookup(const QString& rotulo, db::Dataset& dataset,
+                                              const QString& nomeCampo, db::Dataset& lista,
+                                              const QString& campoChave,
                                               const QString& campoExibido) {
     auto* c = new ui::ComboLookup(dialogos(), pai());
     c->defineLista(lista, campoChave, campoExibido);
@@ -153,7 +162,8 @@ ui::ComboLookup* ConstrutorFormulario::lookup(const QString& rotulo, db::Dataset
     return linha(rotulo, c);
 }
 
-ui::GradeDataset* ConstrutorFormulario::grade(db::Dataset& dataset, QList<ui::ColunaGrade> colunas, int esticar) {
+ui::GradeDataset* ConstrutorFormulario::grade(db::Dataset& dataset, QList<ui::ColunaGrade> colunas,
+                                              int esticar) {
     auto* g = new ui::GradeDataset(pai());
     g->vincular(dataset, std::move(colunas));
     return largo(g, esticar);

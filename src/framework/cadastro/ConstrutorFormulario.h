@@ -62,7 +62,8 @@ public:
         return controle;
     }
     // Two caption/control pairs on one row.
-    void linha(const QString& rotulo1, QWidget* controle1, const QString& rotulo2, QWidget* controle2);
+    void linha(const QString& rotulo1, QWidget* controle1, const QString& rotulo2,
+               QWidget* controle2);
     // A control over the whole width; esticar > 0 lets it take the spare height.
     template <class W>
     W* largo(W* controle, int esticar = 0) {
@@ -81,8 +82,10 @@ public:
     ui::EditorCampo* campo(const QString& rotulo, db::Dataset& dataset, const QString& nomeCampo,
                            ui::EditorCampo::Opcoes opcoes = {});
     ui::ComboLookup* lookup(const QString& rotulo, db::Dataset& dataset, const QString& nomeCampo,
-                            db::Dataset& lista, const QString& campoChave, const QString& campoExibido);
-    ui::GradeDataset* grade(db::Dataset& dataset, QList<ui::ColunaGrade> colunas = {}, int esticar = 1);
+                            db::Dataset& lista, const QString& campoChave,
+                            const QString& campoExibido);
+    ui::GradeDataset* grade(db::Dataset& dataset, QList<ui::ColunaGrade> colunas = {},
+                            int esticar = 1);
 
     // The caption created for the last row (to adjust it).
     QLabel* ultimoRotulo() const { return m_ultimoRotulo; }
@@ -96,7 +99,8 @@ private:
         QGridLayout* grade;
         int linha = 0;
     };
-    void adicionarLinha(const QString& rotulo1, QWidget* controle1, const QString* rotulo2, QWidget* controle2);
+    void adicionarLinha(const QString& rotulo1, QWidget* controle1, const QString* rotulo2,
+                        QWidget* controle2);
     void adicionarLargo(QWidget* controle, int esticar);
     void abrirContainer(QWidget* container);
     Nivel& atual() { return m_niveis.back(); }

@@ -6,7 +6,8 @@ namespace rh::framework {
 
 namespace {
 using A = AcaoCadastro;
-constexpr AcoesCadastro kEdicao = AcoesCadastro(A::Novo) | A::Editar | A::Excluir | A::Salvar | A::Cancelar;
+constexpr AcoesCadastro kEdicao =
+    AcoesCadastro(A::Novo) | A::Editar | A::Excluir | A::Salvar | A::Cancelar;
 constexpr AcoesCadastro kBusca = AcoesCadastro(A::Localizar) | A::LocalizarProxima;
 constexpr AcaoCadastro kTodas[] = {A::Novo,     A::Editar,    A::Excluir,          A::Salvar,
                                    A::Cancelar, A::Localizar, A::LocalizarProxima, A::Imprimir};
@@ -39,7 +40,8 @@ void EstadoCadastro::AtualizaAcoes(bool temRegistros) {
 }
 
 void EstadoCadastro::ModoEdicao() {
-    AcoesCadastro novas = m_habilitadas & ~(AcoesCadastro(A::Novo) | A::Editar | A::Excluir | kBusca);
+    AcoesCadastro novas =
+        m_habilitadas & ~(AcoesCadastro(A::Novo) | A::Editar | A::Excluir | kBusca);
     novas |= AcoesCadastro(A::Salvar) | A::Cancelar;
     aplicar(novas);
 }
@@ -76,14 +78,22 @@ void EstadoCadastro::aplicar(AcoesCadastro novas) {
 
 QString EstadoCadastro::nome(AcaoCadastro acao) {
     switch (acao) {
-        case A::Novo: return QStringLiteral("Novo");
-        case A::Editar: return QStringLiteral("Editar");
-        case A::Excluir: return QStringLiteral("Excluir");
-        case A::Salvar: return QStringLiteral("Salvar");
-        case A::Cancelar: return QStringLiteral("Cancelar");
-        case A::Localizar: return QStringLiteral("Localizar");
-        case A::LocalizarProxima: return QStringLiteral("Proximo");
-        case A::Imprimir: return QStringLiteral("Imprimir");
+        case A::Novo:
+            return QStringLiteral("Novo");
+        case A::Editar:
+            return QStringLiteral("Editar");
+        case A::Excluir:
+            return QStringLiteral("Excluir");
+        case A::Salvar:
+            return QStringLiteral("Salvar");
+        case A::Cancelar:
+            return QStringLiteral("Cancelar");
+        case A::Localizar:
+            return QStringLiteral("Localizar");
+        case A::LocalizarProxima:
+            return QStringLiteral("Proximo");
+        case A::Imprimir:
+            return QStringLiteral("Imprimir");
     }
     return {};
 }

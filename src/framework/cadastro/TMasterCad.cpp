@@ -36,8 +36,8 @@ TMasterCad::TMasterCad(app::ContextoJanela& contexto, QWidget* parent)
       m_estado(contexto.sessao.Perfil) {
     // The opener runs the window modally and destroys it afterwards.
     setProperty(app::kPropriedadeModalPropria, true);
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     m_areaDados = new QWidget(this);
     setCentralWidget(m_areaDados);
     montarAcoes();
@@ -61,7 +61,9 @@ TMasterCad::~TMasterCad() {
     liberarNivel(false);
 }
 
-db::Conexao& TMasterCad::conexao() const { return m_query.conexao(); }
+db::Conexao& TMasterCad::conexao() const {
+    return m_query.conexao();
+}
 
 void TMasterCad::montarAcoes() {
     auto criar = [this](const QString& texto, const QString& dica, QList<QKeySequence> atalhos) {
@@ -73,17 +75,22 @@ void TMasterCad::montarAcoes() {
         a->setShortcuts(atalhos);
         return a;
     };
-    m_actNovo = criar(QStringLiteral("&Novo"), QStringLiteral("novo"), {QKeySequence(Qt::CTRL | Qt::Key_O)});
+    m_actNovo = criar(QStringLiteral("&Novo"), QStringLiteral("novo"),
+                      {QKeySequence(Qt::CTRL | Qt::Key_O)});
     m_actEditar = criar(QStringLiteral("&Editar"), QStringLiteral("Editar"), {});
     m_actExcluir = criar(QStringLiteral("Excluir"), QStringLiteral("Excluir"), {});
-    m_actSalvar = criar(QStringLiteral("&Salvar"), QStringLiteral("Salvar"), {QKeySequence(Qt::CTRL | Qt::Key_B)});
+    m_actSalvar = criar(QStringLiteral("&Salvar"), QStringLiteral("Salvar"),
+                        {QKeySequence(Qt::CTRL | Qt::Key_B)});
     m_actCancelar = criar(QStringLiteral("&Cancelar"), QStringLiteral("Cancelar"), {});
-    m_actLocalizar = criar(QStringLiteral("Localizar..."), QStringLiteral("Localizar"),
-                           {QKeySequence(Qt::CTRL | Qt::Key_F), QKeySequence(Qt::CTRL | Qt::Key_F3)});
-    m_actLocalizarProxima =
-        criar(QStringLiteral("Próximo >"), QStringLiteral("Localizar Próxima"), {QKeySequence(Qt::Key_F3)});
-    m_actImprimir = criar(QStringLiteral("Imprimir..."), QStringLiteral("Imprimir"), {QKeySequence(Qt::CTRL | Qt::Key_P)});
-    m_actAjuda = criar(QStringLiteral("Tópicos da Ajuda"), QStringLiteral("Ajuda"), {QKeySequence(Qt::Key_F1)});
+    m_actLocalizar =
+        criar(QStringLiteral("Localizar..."), QStringLiteral("Localizar"),
+              {QKeySequence(Qt::CTRL | Qt::Key_F), QKeySequence(Qt::CTRL | Qt::Key_F3)});
+    m_actLocalizarProxima = criar(QStringLiteral("Próximo >"), QStringLiteral("Localizar Próxima"),
+                                  {QKeySequence(Qt::Key_F3)});
+    m_actImprimir = criar(QStringLiteral("Imprimir..."), QStringLiteral("Imprimir"),
+                          {QKeySequence(Qt::CTRL | Qt::Key_P)});
+    m_actAjuda = criar(QStringLiteral("Tópicos da Ajuda"), QStringLiteral("Ajuda"),
+                       {QKeySequence(Qt::Key_F1)});
     m_actSobre = criar(QStringLiteral("Sobre ..."), QString(), {});
     m_actFechar = criar(QStringLiteral("Fechar"), QStringLiteral("Fechar"), {});
 
@@ -104,10 +111,14 @@ void TMasterCad::montarAcoes() {
     connect(m_actEditar, &QAction::triggered, this, [this] { protegido([this] { editar(); }); });
     connect(m_actExcluir, &QAction::triggered, this, [this] { protegido([this] { excluir(); }); });
     connect(m_actSalvar, &QAction::triggered, this, [this] { protegido([this] { salvar(); }); });
-    connect(m_actCancelar, &QAction::triggered, this, [this] { protegido([this] { cancelar(); }); });
-    connect(m_actLocalizar, &QAction::triggered, this, [this] { protegido([this] { localizar(); }); });
-    connect(m_actLocalizarProxima, &QAction::triggered, this, [this] { protegido([this] { localizarProxima(); }); });
-    connect(m_actImprimir, &QAction::triggered, this, [this] { protegido([this] { imprimir(); }); });
+    connect(m_actCancelar, &QAction::triggered, this,
+            [this] { protegido([this] { cancelar(); }); });
+    connect(m_actLocalizar, &QAction::triggered, this,
+            [this] { protegido([this] { localizar(); }); });
+    connect(m_actLocalizarProxima, &QAction::triggered, this,
+            [this] { protegido([this] { localizarProxima(); }); });
+    connect(m_actImprimir, &QAction::triggered, this,
+            [this] { protegido([this] { imprimir(); }); });
     connect(m_actSobre, &QAction::triggered, this, [this] { sobre(); });
     connect(m_actFechar, &QAction::triggered, this, &QWidget::close);
 }
@@ -165,39 +176,56 @@ void TMasterCad::ligarQuery() {
     });
     connect(&m_query, &db::Dataset::aposInserir, this,
             [this] { m_status[0]->setText(QStringLiteral("Cadastrando NOVO...")); });
-    connect(&m_query, &db::Dataset::aposEditar, this, [this] { m_status[0]->setText(QStringLiteral("EDITANDO...")); });
+    connect(&m_query, &db::Dataset::aposEditar, this,
+            [this] { m_status[0]->setText(QStringLiteral("EDITANDO...")); });
     connect(&m_query, &db::Dataset::aposGravar, this, [this] { m_status[0]->clear(); });
     connect(&m_query, &db::Dataset::aposCancelar, this, [this] { m_status[0]->clear(); });
 }
 
 QAction* TMasterCad::acao(AcaoCadastro a) const {
     switch (a) {
-        case AcaoCadastro::Novo: return m_actNovo;
-        case AcaoCadastro::Editar: return m_actEditar;
-        case AcaoCadastro::Excluir: return m_actExcluir;
-        case AcaoCadastro::Salvar: return m_actSalvar;
-        case AcaoCadastro::Cancelar: return m_actCancelar;
-        case AcaoCadastro::Localizar: return m_actLocalizar;
-        case AcaoCadastro::LocalizarProxima: return m_actLocalizarProxima;
-        case AcaoCadastro::Imprimir: return m_actImprimir;
+        case AcaoCadastro::Novo:
+            return m_actNovo;
+        case AcaoCadastro::Editar:
+            return m_actEditar;
+        case AcaoCadastro::Excluir:
+            return m_actExcluir;
+        case AcaoCadastro::Salvar:
+            return m_actSalvar;
+        case AcaoCadastro::Cancelar:
+            return m_actCancelar;
+        case AcaoCadastro::Localizar:
+            return m_actLocalizar;
+        case AcaoCadastro::LocalizarProxima:
+            return m_actLocalizarProxima;
+        case AcaoCadastro::Imprimir:
+            return m_actImprimir;
     }
     return nullptr;
 }
 
-QLabel* TMasterCad::painelStatus(int indice) const { return indice >= 0 && indice < 2 ? m_status[indice] : nullptr; }
+QLabel* TMasterCad::painelStatus(int indice) const {
+    return indice >= 0 && indice < 2 ? m_status[indice] : nullptr;
+}
 
 void TMasterCad::aplicarEstado(AcoesCadastro habilitadas) {
-    for (AcaoCadastro a : {AcaoCadastro::Novo, AcaoCadastro::Editar, AcaoCadastro::Excluir, AcaoCadastro::Salvar,
-                           AcaoCadastro::Cancelar, AcaoCadastro::Localizar, AcaoCadastro::LocalizarProxima,
-                           AcaoCadastro::Imprimir})
+    for (AcaoCadastro a : {AcaoCadastro::Novo, AcaoCadastro::Editar, AcaoCadastro::Excluir,
+                           AcaoCadastro::Salvar, AcaoCadastro::Cancelar, AcaoCadastro::Localizar,
+                           AcaoCadastro::LocalizarProxima, AcaoCadastro::Imprimir})
         acao(a)->setEnabled(habilitadas.testFlag(a));
 }
 
-void TMasterCad::AtualizaAcoes() { m_estado.AtualizaAcoes(m_query.ativo() && !m_query.vazio()); }
+void TMasterCad::AtualizaAcoes() {
+    m_estado.AtualizaAcoes(m_query.ativo() && !m_query.vazio());
+}
 
-void TMasterCad::ModoEdicao() { m_estado.ModoEdicao(); }
+void TMasterCad::ModoEdicao() {
+    m_estado.ModoEdicao();
+}
 
-void TMasterCad::sincronizarAcoes() { m_estado.sincronizar(m_query.estado(), m_query.ativo() && !m_query.vazio()); }
+void TMasterCad::sincronizarAcoes() {
+    m_estado.sincronizar(m_query.estado(), m_query.ativo() && !m_query.vazio());
+}
 
 template <class F>
 void TMasterCad::protegido(F&& comando) {
@@ -213,8 +241,8 @@ void TMasterCad::protegido(F&& comando) {
     }
 }
 
-void TMasterCad::defineParametrosPesquisa(const QString& tabela, const QString& titulo, const QString& colunas,
-                                          const QString& condicaoBase) {
+void TMasterCad::defineParametrosPesquisa(const QString& tabela, const QString& titulo,
+                                          const QString& colunas, const QString& condicaoBase) {
     m_parametros = {tabela, titulo, colunas, condicaoBase};
 }
 
@@ -309,7 +337,9 @@ void TMasterCad::editar() {
 ui::EditorVinculado* TMasterCad::editorDoCampo(const QString& nomeCampo) const {
     for (QWidget* w : findChildren<QWidget*>()) {
         auto* e = dynamic_cast<ui::EditorVinculado*>(w);
-        if (e && e->dataset() == &m_query && e->nomeCampo().compare(nomeCampo, Qt::CaseInsensitive) == 0) return e;
+        if (e && e->dataset() == &m_query &&
+            e->nomeCampo().compare(nomeCampo, Qt::CaseInsensitive) == 0)
+            return e;
     }
     return nullptr;
 }
@@ -329,7 +359,8 @@ bool TMasterCad::obrigatoriosPreenchidos() {
         m_contexto.dialogos.aviso(QStringLiteral("O campo ") + c.rotulo().toUpper() +
                                   QStringLiteral(" deve ser preenchido obrigatoriamente!"));
         if (ui::EditorVinculado* e = editorDoCampo(c.nome())) {
-            if (auto* w = dynamic_cast<QWidget*>(e); w && w->isEnabled()) w->setFocus(Qt::OtherFocusReason);
+            if (auto* w = dynamic_cast<QWidget*>(e); w && w->isEnabled())
+                w->setFocus(Qt::OtherFocusReason);
         }
         return false;
     }
@@ -383,17 +414,20 @@ void TMasterCad::cancelar() {
 
 QString TMasterCad::mensagemExclusao() const {
     const auto& t = m_contexto.configuracao.textos;
-    return QStringLiteral("Não foi possível excluir!\r"
-                          "Em algum lugar no sistema este registro está sendo utilizado.\r"
-                          "Para que seja possível apagá-lo, é necessário localizar o\r"
-                          "ponto do sistema que este está sendo utilizado.\r\r") +
-           QStringLiteral("Em caso de dúvida, procure a ") + t.departamentoTi + QStringLiteral(" pelo telefone ") +
-           t.telefoneTi + QStringLiteral(" ou em ") + t.enderecoWebTi + QStringLiteral(".");
+    return QStringLiteral(
+               "Não foi possível excluir!\r"
+               "Em algum lugar no sistema este registro está sendo utilizado.\r"
+               "Para que seja possível apagá-lo, é necessário localizar o\r"
+               "ponto do sistema que este está sendo utilizado.\r\r") +
+           QStringLiteral("Em caso de dúvida, procure a ") + t.departamentoTi +
+           QStringLiteral(" pelo telefone ") + t.telefoneTi + QStringLiteral(" ou em ") +
+           t.enderecoWebTi + QStringLiteral(".");
 }
 
 void TMasterCad::excluir() {
     if (m_estado.somenteConsulta()) return;
-    if (!m_query.ativo() || m_query.estado() != db::EstadoDataset::Navegando || m_query.vazio()) return;
+    if (!m_query.ativo() || m_query.estado() != db::EstadoDataset::Navegando || m_query.vazio())
+        return;
     if (!m_contexto.dialogos.confirmar(QStringLiteral("Deseja realmente EXCLUIR?"))) return;
     try {
         iniciarNivel();
@@ -421,8 +455,8 @@ void TMasterCad::localizar() {
 void TMasterCad::localizarProxima() {
     if (!m_query.ativo() || m_query.editando()) return;
     if (!m_query.noFim()) m_query.proximo();
-    if (m_query.noFim() &&
-        m_contexto.dialogos.confirmar(QStringLiteral("Não há mais registros. Deseja voltar ao início?")))
+    if (m_query.noFim() && m_contexto.dialogos.confirmar(
+                               QStringLiteral("Não há mais registros. Deseja voltar ao início?")))
         m_query.primeiro();
 }
 
@@ -438,12 +472,15 @@ bool TMasterCad::podeFechar() {
     if (m_fechada) return true;
     if (m_query.editando()) {
         switch (m_contexto.dialogos.simNaoCancelar(QStringLiteral("Deseja SALVAR?"))) {
-            case ui::Dialogos::Resposta::Cancelar: return false;
+            case ui::Dialogos::Resposta::Cancelar:
+                return false;
             case ui::Dialogos::Resposta::Sim:
                 salvar();
                 if (!m_salvouOK) return false;
                 break;
-            case ui::Dialogos::Resposta::Nao: abandonarEdicao(); break;
+            case ui::Dialogos::Resposta::Nao:
+                abandonarEdicao();
+                break;
         }
     }
     conexao().encerrarNiveisAoFechar();

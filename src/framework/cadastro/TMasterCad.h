@@ -34,7 +34,8 @@ namespace rh::framework {
 // A descendant extends a command by overriding its method and calling the
 // inherited one where its own steps belong, before or after:
 //
-//   void novo() override { m_painel->setEnabled(true); TMasterCad::novo(); campo("X").defineValor(0); }
+//   void novo() override { m_painel->setEnabled(true); TMasterCad::novo();
+//   campo("X").defineValor(0); }
 //
 // salvar() leaves SalvouOK() true only when the record was written.
 class TMasterCad : public TMaster {
@@ -95,8 +96,8 @@ protected:
     app::ContextoJanela& contexto() const { return m_contexto; }
     db::Conexao& conexao() const;
 
-    void defineParametrosPesquisa(const QString& tabela, const QString& titulo, const QString& colunas = {},
-                                  const QString& condicaoBase = {});
+    void defineParametrosPesquisa(const QString& tabela, const QString& titulo,
+                                  const QString& colunas = {}, const QString& condicaoBase = {});
     // Gives printing a handler (the command's tag 1): "Imprimir..." is
     // enabled when Query has records.
     void habilitarImpressao();

@@ -95,20 +95,23 @@ TEST_F(AuxiliaresTest, NovoRegistroRecebeAChaveDoBancoEObrigatorioTemAMensagemDo
         const char* gravado;
     };
     const Caso casos[] = {
-        {"TFormCadCargos", "CADASTRO DE CARGOS", "RECH_CARGOS", "TABELA DE CARGOS", "CODCARGO", "DESCRICAO",
-         "DESCRICAO", "técnico de laboratório", "TÉCNICO DE LABORATÓRIO"},
-        {"TFormCadLicencas", "Cadastro de Licenças", "RECH_LICENCAS", "CONSULTA LICENÇAS", "CODLICENCA", "DESCLICENCA",
-         "DESCLICENCA", "licença prêmio", "LICENÇA PRÊMIO"},
-        {"TFcadTiposProcesso", "Cadastro de Tipos de Processo", "VORK_TIPOPROCESSOS", "Tipos de Processo",
-         "CODTIPOPROCESSO", "DESCRICAO", "DESCRIÇÃO", "remoção", "REMOÇÃO"},
-        {"TFormCadPlanosSaude", "PLANOS DE SAÚDE", "RECH_PLANOSSAUDE", "CADASTRO DE PLANOS DE SAÚDE", "CODPLANOSAUDE",
-         "NOMEPLANO", "NOMEPLANO", "saúde já", "SAÚDE JÁ"},
-        {"TFormCadFormacoes", "CADASTRO DE FORMAÇÕES", "RECH_FORMACOES", "TABELA DE FORMACOES", "CODFORMACAO",
-         "DESCRICAO", "DESCRICAO", "física", "FÍSICA"},
-        {"TFormCadEscolaridades", "CADASTRO DE ESCOLARIDADES", "RECH_ESCOLARIDADES", "TABELA DE ESCOLARIDADES",
-         "CODESCOLARIDADE", "DESCRICAO", "DESCRICAO", "pós-doutorado", "PÓS-DOUTORADO"},
-        {"TFormCadEspecializacoes", "CADASTRO DE ESPECIALIZAÇÕES", "RECH_ESPECIALIZACOES", "TABELA DE ESPECIALIZACOES",
-         "CODESPECIALIZACAO", "DESCRICAO", "DESCRICAO", "gestão pública", "GESTÃO PÚBLICA"},
+        {"TFormCadCargos", "CADASTRO DE CARGOS", "RECH_CARGOS", "TABELA DE CARGOS", "CODCARGO",
+         "DESCRICAO", "DESCRICAO", "técnico de laboratório", "TÉCNICO DE LABORATÓRIO"},
+        {"TFormCadLicencas", "Cadastro de Licenças", "RECH_LICENCAS", "CONSULTA LICENÇAS",
+         "CODLICENCA", "DESCLICENCA", "DESCLICENCA", "licença prêmio", "LICENÇA PRÊMIO"},
+        {"TFcadTiposProcesso", "Cadastro de Tipos de Processo", "VORK_TIPOPROCESSOS",
+         "Tipos de Processo", "CODTIPOPROCESSO", "DESCRICAO", "DESCRIÇÃO", "remoção", "REMOÇÃO"},
+        {"TFormCadPlanosSaude", "PLANOS DE SAÚDE", "RECH_PLANOSSAUDE",
+         "CADASTRO DE PLANOS DE SAÚDE", "CODPLANOSAUDE", "NOMEPLANO", "NOMEPLANO", "saúde já",
+         "SAÚDE JÁ"},
+        {"TFormCadFormacoes", "CADASTRO DE FORMAÇÕES", "RECH_FORMACOES", "TABELA DE FORMACOES",
+         "CODFORMACAO", "DESCRICAO", "DESCRICAO", "física", "FÍSICA"},
+        {"TFormCadEscolaridades", "CADASTRO DE ESCOLARIDADES", "RECH_ESCOLARIDADES",
+         "TABELA DE ESCOLARIDADES", "CODESCOLARIDADE", "DESCRICAO", "DESCRICAO", "pós-doutorado",
+         "PÓS-DOUTORADO"},
+        {"TFormCadEspecializacoes", "CADASTRO DE ESPECIALIZAÇÕES", "RECH_ESPECIALIZACOES",
+         "TABELA DE ESPECIALIZACOES", "CODESPECIALIZACAO", "DESCRICAO", "DESCRICAO",
+         "gestão pública", "GESTÃO PÚBLICA"},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.classe);
@@ -118,7 +121,8 @@ TEST_F(AuxiliaresTest, NovoRegistroRecebeAChaveDoBancoEObrigatorioTemAMensagemDo
         EXPECT_EQ(j.windowTitle(), QString::fromUtf8(c.titulo));
         EXPECT_EQ(j.parametrosPesquisa().tabela, tabela);
         EXPECT_EQ(j.parametrosPesquisa().titulo, QString::fromUtf8(c.tituloPesquisa));
-        EXPECT_TRUE(j.parametrosPesquisa().colunas.isEmpty() && j.parametrosPesquisa().condicaoBase.isEmpty());
+        EXPECT_TRUE(j.parametrosPesquisa().colunas.isEmpty() &&
+                    j.parametrosPesquisa().condicaoBase.isEmpty());
         EXPECT_EQ(j.Query().campo(campo).tag(), 3);
 
         j.actNovo()->trigger();
@@ -136,7 +140,8 @@ TEST_F(AuxiliaresTest, NovoRegistroRecebeAChaveDoBancoEObrigatorioTemAMensagemDo
         EXPECT_TRUE(dialogos.vazio()) << dialogos.textos().join("|").toStdString();
         EXPECT_TRUE(j.SalvouOK());
         // The new row is the one with the greatest key.
-        const QString onde = " FROM " + tabela + " WHERE " + chave + " = (SELECT MAX(" + chave + ") FROM " + tabela + ")";
+        const QString onde = " FROM " + tabela + " WHERE " + chave + " = (SELECT MAX(" + chave +
+                             ") FROM " + tabela + ")";
         EXPECT_GT(valor("SELECT " + chave + onde).toLongLong(), maior);
         EXPECT_EQ(valor("SELECT " + campo + onde).toString(), QString::fromUtf8(c.gravado));
         EXPECT_EQ(m_dm->ADOConnecOracle().ProfundidadeTransacao(), 0);
@@ -163,14 +168,18 @@ TEST_F(AuxiliaresTest, TiposDeProcessoAbremOPainelSoDuranteAEdicao) {
     EXPECT_EQ(j.Query().campo("CODTIPOPROCESSO").comoInteiro(), 0);
     // Refused: still editing, so the description stays reachable.
     j.actSalvar()->trigger();
-    EXPECT_EQ(dialogos.textos(Tipo::Aviso), QStringList{"O campo DESCRIÇÃO deve ser preenchido obrigatoriamente!"});
+    EXPECT_EQ(dialogos.textos(Tipo::Aviso),
+              QStringList{"O campo DESCRIÇÃO deve ser preenchido obrigatoriamente!"});
     dialogos.limpar();
     EXPECT_TRUE(j.painelDados()->isEnabled());
     teste::digitar(j.editorDescricao(), "aposentadoria");
     j.actSalvar()->trigger();
     EXPECT_FALSE(j.painelDados()->isEnabled());
     EXPECT_TRUE(j.grade()->isEnabled());
-    EXPECT_GT(valor("SELECT CODTIPOPROCESSO FROM VORK_TIPOPROCESSOS WHERE DESCRICAO = 'APOSENTADORIA'").toInt(), 0);
+    EXPECT_GT(
+        valor("SELECT CODTIPOPROCESSO FROM VORK_TIPOPROCESSOS WHERE DESCRICAO = 'APOSENTADORIA'")
+            .toInt(),
+        0);
 
     ASSERT_TRUE(j.Query().localizar("DESCRICAO", "APOSENTADORIA"));
     j.actEditar()->trigger();
@@ -187,7 +196,8 @@ TEST_F(AuxiliaresTest, InstituicaoComPaisObrigatorioETipoDigitadoAMao) {
     EXPECT_EQ(j.comboTipo()->itemText(2), "Pós-Graduação");
     j.actNovo()->trigger();
     j.actSalvar()->trigger();
-    EXPECT_EQ(dialogos.textos(Tipo::Aviso), QStringList{"O campo CODPAIS deve ser preenchido obrigatoriamente!"});
+    EXPECT_EQ(dialogos.textos(Tipo::Aviso),
+              QStringList{"O campo CODPAIS deve ser preenchido obrigatoriamente!"});
     dialogos.limpar();
 
     teste::digitar(j.editorNome(), "instituto de música");
@@ -200,7 +210,8 @@ TEST_F(AuxiliaresTest, InstituicaoComPaisObrigatorioETipoDigitadoAMao) {
     const QVariant codPais = j.Query().campo("CODPAIS").valor();
     ASSERT_FALSE(codPais.isNull());
     j.actSalvar()->trigger();
-    EXPECT_EQ(dialogos.textos(Tipo::Aviso), QStringList{"O campo TIPO deve ser preenchido obrigatoriamente!"});
+    EXPECT_EQ(dialogos.textos(Tipo::Aviso),
+              QStringList{"O campo TIPO deve ser preenchido obrigatoriamente!"});
     dialogos.limpar();
 
     // A type that is none of the four items.
@@ -224,9 +235,12 @@ TEST_F(AuxiliaresTest, InstituicaoComPaisObrigatorioETipoDigitadoAMao) {
 TEST_F(AuxiliaresTest, ItensDoMenuPrincipalAbremOsCadastrosModalmente) {
     app::TForm_Principal principal(*m_contexto, m_registro);
     const QList<QPair<QString, QString>> itens = {
-        {"Escolaridade", "CADASTRO DE ESCOLARIDADES"},   {"Formações", "CADASTRO DE FORMAÇÕES"},
-        {"Cargo/Emprego", "CADASTRO DE CARGOS"},         {"Licenças", "Cadastro de Licenças"},
-        {"Pós-Graduações", "CADASTRO DE ESPECIALIZAÇÕES"}, {"Plano de Saúde", "PLANOS DE SAÚDE"},
+        {"Escolaridade", "CADASTRO DE ESCOLARIDADES"},
+        {"Formações", "CADASTRO DE FORMAÇÕES"},
+        {"Cargo/Emprego", "CADASTRO DE CARGOS"},
+        {"Licenças", "Cadastro de Licenças"},
+        {"Pós-Graduações", "CADASTRO DE ESPECIALIZAÇÕES"},
+        {"Plano de Saúde", "PLANOS DE SAÚDE"},
         {"Instituições de Ensino", "Cadastro de Instituições de Ensino"}};
     for (const auto& [item, titulo] : itens) {
         QAction* a = principal.acaoDoMenu("&Cadastros       /" + item);

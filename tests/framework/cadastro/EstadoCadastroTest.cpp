@@ -51,13 +51,19 @@ TEST(EstadoCadastro, TabelaDePerfilEstadoRegistrosEAcao) {
         // after opening
         {"A", false, {abriu(true)}, "Novo Editar Excluir Salvar Cancelar Localizar Proximo"},
         {"A", false, {abriu(false)}, "Novo Editar Excluir Salvar Cancelar Localizar"},
-        {"A", true, {abriu(true)}, "Novo Editar Excluir Salvar Cancelar Localizar Proximo Imprimir"},
+        {"A",
+         true,
+         {abriu(true)},
+         "Novo Editar Excluir Salvar Cancelar Localizar Proximo Imprimir"},
         {"A", true, {abriu(false)}, "Novo Editar Excluir Salvar Cancelar Localizar"},
         {"C", true, {abriu(true)}, "Localizar Proximo Imprimir"},
         // browse
         {"A", false, {abriu(true), atualiza(true)}, "Novo Editar Excluir Localizar Proximo"},
         {"U", false, {abriu(false), atualiza(false)}, "Novo Localizar Proximo"},
-        {"A", true, {abriu(true), atualiza(true)}, "Novo Editar Excluir Localizar Proximo Imprimir"},
+        {"A",
+         true,
+         {abriu(true), atualiza(true)},
+         "Novo Editar Excluir Localizar Proximo Imprimir"},
         {"G", false, {estado(Estado::Navegando, true)}, "Novo Editar Excluir Localizar Proximo"},
         {"A", false, {estado(Estado::Inativo, false)}, "Novo Localizar Proximo"},
         // edit
@@ -75,7 +81,10 @@ TEST(EstadoCadastro, TabelaDePerfilEstadoRegistrosEAcao) {
         {"C", false, {edicao(), atualiza(true)}, ""},
         {"C", false, {liga(AcaoCadastro::Novo), liga(AcaoCadastro::Salvar)}, "Localizar"},
         // printing needs a window that prints
-        {"A", false, {liga(AcaoCadastro::Imprimir)}, "Novo Editar Excluir Salvar Cancelar Localizar"},
+        {"A",
+         false,
+         {liga(AcaoCadastro::Imprimir)},
+         "Novo Editar Excluir Salvar Cancelar Localizar"},
     };
     for (const Caso& caso : casos) {
         EstadoCadastro e(QString::fromLatin1(caso.perfil));
@@ -86,7 +95,8 @@ TEST(EstadoCadastro, TabelaDePerfilEstadoRegistrosEAcao) {
             passos += QString::fromLatin1(p.nome) + " ";
         }
         EXPECT_EQ(EstadoCadastro::descrever(e.habilitadas()).toStdString(), caso.esperado)
-            << "perfil " << caso.perfil << (caso.imprimivel ? " imprimível" : "") << ", passos: " << passos.toStdString();
+            << "perfil " << caso.perfil << (caso.imprimivel ? " imprimível" : "")
+            << ", passos: " << passos.toStdString();
     }
 }
 

@@ -44,7 +44,8 @@ public:
         int tag;
         QString rotulo;
     };
-    JanelaTeste(app::ContextoJanela& c, const QString& sql, const QString& tabela, const QList<Campo>& campos)
+    JanelaTeste(app::ContextoJanela& c, const QString& sql, const QString& tabela,
+                const QList<Campo>& campos)
         : TMasterCad(c) {
         setWindowTitle("Janela de teste");
         Query().defineSql(sql);
@@ -83,12 +84,16 @@ protected:
         // A small registry of positions of our own: two rows, one in use by
         // a servant.
         c.executar("DELETE FROM RECH_CARGOS");
-        c.executar("INSERT INTO RECH_CARGOS (CODCARGO, DESCRICAO, CODIGO) VALUES (1, 'ANALISTA', 10)");
-        c.executar("INSERT INTO RECH_CARGOS (CODCARGO, DESCRICAO, CODIGO) VALUES (2, 'PROFESSOR', 20)");
-        c.executar("INSERT INTO VORK_USUARIOS (CODUSUARIO, CATEGORIA, NUMMATRIC, NOME) "
-                   "VALUES (900001, 'S', 900001, 'SERVIDORA EM USO')");
-        c.executar("INSERT INTO VORK_SERVIDORES (CODSERVIDOR, CODUNIDADE, SITUACAO, CODCARGO) "
-                   "VALUES (900001, 1, 'A', 2)");
+        c.executar(
+            "INSERT INTO RECH_CARGOS (CODCARGO, DESCRICAO, CODIGO) VALUES (1, 'ANALISTA', 10)");
+        c.executar(
+            "INSERT INTO RECH_CARGOS (CODCARGO, DESCRICAO, CODIGO) VALUES (2, 'PROFESSOR', 20)");
+        c.executar(
+            "INSERT INTO VORK_USUARIOS (CODUSUARIO, CATEGORIA, NUMMATRIC, NOME) "
+            "VALUES (900001, 'S', 900001, 'SERVIDORA EM USO')");
+        c.executar(
+            "INSERT INTO VORK_SERVIDORES (CODSERVIDOR, CODUNIDADE, SITUACAO, CODCARGO) "
+            "VALUES (900001, 1, 'A', 2)");
     }
     void SetUp() override {
         TesteComBanco::SetUp();
@@ -118,8 +123,9 @@ protected:
     // the database refuse the record.
     JanelaTeste& instituicoes() {
         m_sessao.Perfil = "A";
-        m_janela = std::make_unique<JanelaTeste>(*m_contexto, "select * from GER_IES order by NOME", "GER_IES",
-                                                 QList<JanelaTeste::Campo>{{"NOME", 3, ""}, {"CODPAIS", 1, ""}});
+        m_janela = std::make_unique<JanelaTeste>(
+            *m_contexto, "select * from GER_IES order by NOME", "GER_IES",
+            QList<JanelaTeste::Campo>{{"NOME", 3, ""}, {"CODPAIS", 1, ""}});
         m_janela->show();
         return *m_janela;
     }
@@ -127,11 +133,13 @@ protected:
     int profundidade() { return m_dm->ADOConnecOracle().ProfundidadeTransacao(); }
     bool emTransacao() { return m_dm->ADOConnecOracle().emTransacao(); }
     int contar(const QString& sql) { return conexao().valor(sql).toInt(); }
-    QString habilitadas(TMasterCad& j) { return framework::EstadoCadastro::descrever(j.estado().habilitadas()); }
+    QString habilitadas(TMasterCad& j) {
+        return framework::EstadoCadastro::descrever(j.estado().habilitadas());
+    }
     QStringList editorasHabilitadas(TMasterCad& j) {
         QStringList r;
-        for (auto a : {AcaoCadastro::Novo, AcaoCadastro::Editar, AcaoCadastro::Excluir, AcaoCadastro::Salvar,
-                       AcaoCadastro::Cancelar})
+        for (auto a : {AcaoCadastro::Novo, AcaoCadastro::Editar, AcaoCadastro::Excluir,
+                       AcaoCadastro::Salvar, AcaoCadastro::Cancelar})
             if (j.acao(a)->isEnabled()) r << j.acao(a)->text();
         return r;
     }
@@ -160,7 +168,10 @@ TEST_F(TMasterCadTest, AcoesMenuBarraEStatusDoCadastro) {
         {j.actExcluir(), "Excluir", "Excluir", {}},
         {j.actSalvar(), "&Salvar", "Salvar", {QKeySequence("Ctrl+B")}},
         {j.actCancelar(), "&Cancelar", "Cancelar", {}},
-        {j.actLocalizar(), "Localizar...", "Localizar", {QKeySequence("Ctrl+F"), QKeySequence("Ctrl+F3")}},
+        {j.actLocalizar(),
+         "Localizar...",
+         "Localizar",
+         {QKeySequence("Ctrl+F"), QKeySequence("Ctrl+F3")}},
         {j.actLocalizarProxima(), "Próximo >", "Localizar Próxima", {QKeySequence("F3")}},
         {j.actImprimir(), "Imprimir...", "Imprimir", {QKeySequence("Ctrl+P")}},
         {j.actAjuda(), "Tópicos da Ajuda", "Ajuda", {QKeySequence("F1")}},
@@ -182,8 +193,8 @@ TEST_F(TMasterCadTest, AcoesMenuBarraEStatusDoCadastro) {
     EXPECT_EQ(barra[2]->text(), "   Ajuda   ");
     QStringList acao;
     for (QAction* a : barra[1]->menu()->actions()) acao << (a->isSeparator() ? "-" : a->text());
-    EXPECT_EQ(acao, (QStringList{"&Novo", "&Editar", "Excluir", "-", "&Salvar", "&Cancelar", "-", "Localizar...",
-                                 "Próximo >", "Imprimir...", "-", "Fechar"}));
+    EXPECT_EQ(acao, (QStringList{"&Novo", "&Editar", "Excluir", "-", "&Salvar", "&Cancelar", "-",
+                                 "Localizar...", "Próximo >", "Imprimir...", "-", "Fechar"}));
     QStringList ajuda;
     for (QAction* a : barra[2]->menu()->actions()) ajuda << (a->isSeparator() ? "-" : a->text());
     EXPECT_EQ(ajuda, (QStringList{"Tópicos da Ajuda", "-", "Sobre ..."}));
@@ -227,7 +238,8 @@ TEST_F(TMasterCadTest, ObrigatorioVazioAvisaEMantemOQueFoiDigitado) {
     j.editor("CODIGO")->setFocus();
     teste::digitar(j.editor("CODIGO"), "77");  // left pending in the focused edit
     j.actSalvar()->trigger();
-    EXPECT_EQ(dialogos.textos(Tipo::Aviso), QStringList{"O campo DESCRIÇÃO deve ser preenchido obrigatoriamente!"});
+    EXPECT_EQ(dialogos.textos(Tipo::Aviso),
+              QStringList{"O campo DESCRIÇÃO deve ser preenchido obrigatoriamente!"});
     EXPECT_FALSE(j.SalvouOK());
     EXPECT_EQ(j.Query().estado(), db::EstadoDataset::Inserindo);
     EXPECT_EQ(j.Query().campo("CODIGO").comoInteiro(), 77);
@@ -248,8 +260,10 @@ TEST_F(TMasterCadTest, ObrigatorioVazioAvisaEMantemOQueFoiDigitado) {
     EXPECT_TRUE(j.SalvouOK());
     EXPECT_EQ(profundidade(), 0);
     EXPECT_FALSE(emTransacao());
-    EXPECT_EQ(conexao().valor("SELECT CODIGO FROM RECH_CARGOS WHERE DESCRICAO = 'Técnico'").toInt(), 77);
-    EXPECT_GT(conexao().valor("SELECT CODCARGO FROM RECH_CARGOS WHERE DESCRICAO = 'Técnico'").toInt(), 2);
+    EXPECT_EQ(conexao().valor("SELECT CODIGO FROM RECH_CARGOS WHERE DESCRICAO = 'Técnico'").toInt(),
+              77);
+    EXPECT_GT(
+        conexao().valor("SELECT CODCARGO FROM RECH_CARGOS WHERE DESCRICAO = 'Técnico'").toInt(), 2);
     EXPECT_EQ(j.Query().contagem(), 3);
     EXPECT_EQ(j.Query().linhaAtual(), 0);  // reloaded: back at the first record
     EXPECT_EQ(habilitadas(j), "Novo Editar Excluir Localizar Proximo");
@@ -272,7 +286,8 @@ TEST_F(TMasterCadTest, SalvarRecusadoPeloBancoFicaEmEdicaoSemLiberarONivelDuasVe
             j.actSalvar()->trigger();
             const QStringList erros = dialogos.textos(Tipo::Erro);
             ASSERT_EQ(erros.size(), 1) << tentativa;
-            EXPECT_TRUE(erros[0].startsWith("Não foi possível salvar!\rErro:")) << erros[0].toStdString();
+            EXPECT_TRUE(erros[0].startsWith("Não foi possível salvar!\rErro:"))
+                << erros[0].toStdString();
             EXPECT_GT(erros[0].size(), QString("Não foi possível salvar!\rErro:").size());
             dialogos.limpar();
             EXPECT_FALSE(j.SalvouOK());
@@ -398,7 +413,8 @@ TEST_F(TMasterCadTest, ProximoNoFimPerguntaSeVoltaAoInicio) {
     EXPECT_TRUE(dialogos.vazio());
     dialogos.planejar(Resposta::Nao);
     j.actLocalizarProxima()->trigger();
-    EXPECT_EQ(dialogos.textos(Tipo::Confirmacao), QStringList{"Não há mais registros. Deseja voltar ao início?"});
+    EXPECT_EQ(dialogos.textos(Tipo::Confirmacao),
+              QStringList{"Não há mais registros. Deseja voltar ao início?"});
     EXPECT_EQ(j.Query().linhaAtual(), 1);
     dialogos.planejar(Resposta::Sim);
     j.actLocalizarProxima()->trigger();
@@ -441,9 +457,10 @@ TEST_F(TMasterCadTest, ExcluirRegistroEmUsoMostraAMensagemLongaERecarrega) {
     const auto& t = m_config.textos;
     const QStringList erros = dialogos.textos(Tipo::Erro);
     ASSERT_EQ(erros.size(), 1);
-    EXPECT_TRUE(erros[0].startsWith("Não foi possível excluir!\rEm algum lugar no sistema este registro está sendo "
-                                    "utilizado.\rPara que seja possível apagá-lo, é necessário localizar o\rponto do "
-                                    "sistema que este está sendo utilizado.\r\r"));
+    EXPECT_TRUE(erros[0].startsWith(
+        "Não foi possível excluir!\rEm algum lugar no sistema este registro está sendo "
+        "utilizado.\rPara que seja possível apagá-lo, é necessário localizar o\rponto do "
+        "sistema que este está sendo utilizado.\r\r"));
     EXPECT_TRUE(erros[0].contains(t.departamentoTi) && erros[0].contains(t.telefoneTi) &&
                 erros[0].contains(t.enderecoWebTi))
         << erros[0].toStdString();
