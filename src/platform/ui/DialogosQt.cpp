@@ -7,17 +7,27 @@
 
 namespace rh::ui {
 
+namespace {
+// The program's messages break lines with a carriage return, as the
+// department's texts always have; a message box breaks on line feeds.
+QString comQuebras(QString texto) {
+    texto.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    texto.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return texto;
+}
+}  // namespace
+
 void DialogosQt::mostrar(TipoMensagem tipo, const QString& texto, const QString& titulo) {
     const QMessageBox::Icon icone = tipo == TipoMensagem::Informacao ? QMessageBox::Information
                                     : tipo == TipoMensagem::Aviso    ? QMessageBox::Warning
                                                                      : QMessageBox::Critical;
-    QMessageBox caixa(icone, titulo, texto, QMessageBox::NoButton, QApplication::activeWindow());
+    QMessageBox caixa(icone, titulo, comQuebras(texto), QMessageBox::NoButton, QApplication::activeWindow());
     caixa.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     caixa.exec();
 }
 
 bool DialogosQt::perguntarSimNao(const QString& texto, const QString& titulo) {
-    QMessageBox caixa(QMessageBox::Question, titulo, texto, QMessageBox::NoButton, QApplication::activeWindow());
+    QMessageBox caixa(QMessageBox::Question, titulo, comQuebras(texto), QMessageBox::NoButton, QApplication::activeWindow());
     QPushButton* sim = caixa.addButton(QStringLiteral("&Sim"), QMessageBox::YesRole);
     QPushButton* nao = caixa.addButton(QStringLiteral("&Não"), QMessageBox::NoRole);
     caixa.setDefaultButton(sim);
@@ -27,7 +37,7 @@ bool DialogosQt::perguntarSimNao(const QString& texto, const QString& titulo) {
 }
 
 Dialogos::Resposta DialogosQt::perguntarSimNaoCancelar(const QString& texto, const QString& titulo) {
-    QMessageBox caixa(QMessageBox::Question, titulo, texto, QMessageBox::NoButton, QApplication::activeWindow());
+    QMessageBox caixa(QMessageBox::Question, titulo, comQuebras(texto), QMessageBox::NoButton, QApplication::activeWindow());
     QPushButton* sim = caixa.addButton(QStringLiteral("&Sim"), QMessageBox::YesRole);
     QPushButton* nao = caixa.addButton(QStringLiteral("&Não"), QMessageBox::NoRole);
     QPushButton* cancelar = caixa.addButton(QStringLiteral("&Cancelar"), QMessageBox::RejectRole);

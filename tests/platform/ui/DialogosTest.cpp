@@ -60,6 +60,19 @@ TEST(DialogosQtTest, PerguntasComBotoesEmPortugues) {
     EXPECT_FALSE(dialogos.confirmar("Deseja realmente EXCLUIR?"));  // Escape is a "no"
 }
 
+TEST(DialogosQtTest, QuebrasDeLinhaDoProgramaAparecemNaCaixa) {
+    rh::ui::DialogosQt dialogos;
+    QString mostrado;
+    QTimer::singleShot(0, [&mostrado] {
+        auto* caixa = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(caixa);
+        mostrado = caixa->text();
+        caixa->buttons().first()->click();
+    });
+    dialogos.erro(QStringLiteral("Não foi possível salvar!\rErro:falha"));
+    EXPECT_EQ(mostrado, QStringLiteral("Não foi possível salvar!\nErro:falha"));
+}
+
 TEST(DialogosRoteirizadosTest, RegistraMensagensERespondeOPlanoEmOrdem) {
     DialogosRoteirizados d;
     d.planejar(Resposta::Sim);
