@@ -16,8 +16,6 @@ using namespace relatorio;
 
 namespace {
 
-constexpr double kEspaco = 1.0;  // between columns, mm
-
 EstiloTexto estilo(double tamanho, bool negrito, Alinhamento alinhamento = Alinhamento::Esquerda) {
     EstiloTexto e;
     e.familia = QStringLiteral("Arial");
@@ -84,7 +82,7 @@ MolduraRelatorio::MolduraRelatorio(const OpcoesMoldura& o) : m_relatorio(std::ma
         e.alinhamento = c.alinhamento;
         m_titulos << &texto(cab, QRectF(x, y, c.largura, 4), c.titulo, e);
         m_esquerdas << x;
-        x += c.largura + kEspaco;
+        x += c.largura + o.espaco;
     }
     y += 4.2;
     cab.adicionar<ItemLinha>(QRectF(0, y, w, 0), OrientacaoLinha::Horizontal, 0.3);
@@ -136,9 +134,8 @@ MolduraRelatorio::MolduraRelatorio(const OpcoesMoldura& o) : m_relatorio(std::ma
     auto& momento = rod.adicionar<ItemSistema>(QRectF(9, 1.5, 40, 4), ValorSistema::DataHoraImpressao);
     momento.setEstilo(estilo(7, false));
     momento.setFormato(QStringLiteral("dd/mm/yyyy hh:nn"));
-    texto(rod, QRectF(w - 26, 1.5, 9, 4), QStringLiteral("Pág.:"), estilo(7, true));
-    rod.adicionar<ItemSistema>(QRectF(w - 17, 1.5, 17, 4), ValorSistema::NumeroPagina)
-        .setEstilo(estilo(7, false, Alinhamento::Direita));
+    texto(rod, QRectF(w - 22, 1.5, 9, 4), QStringLiteral("Pág.:"), estilo(7, true));
+    rod.adicionar<ItemSistema>(QRectF(w - 13, 1.5, 13, 4), ValorSistema::NumeroPagina).setEstilo(estilo(7, false));
 }
 
 MolduraRelatorio::~MolduraRelatorio() = default;

@@ -39,6 +39,7 @@ struct OpcoesMoldura {
     relatorio::Orientacao orientacao = relatorio::Orientacao::Retrato;
     bool legendasFiltro = true;  // the "Categoria:", "Situação:" and "Sexo:" captions
     double tamanhoFonte = 7;     // column titles and detail, points
+    double espaco = 1.0;         // between columns, mm
     QList<ColunaMoldura> colunas;
     // A group on UNIDADE whose head prints "Unidade:" and the unit; the count
     // is scoped to it (it restarts with each unit while the group restarts

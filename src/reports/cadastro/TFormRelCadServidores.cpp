@@ -41,28 +41,31 @@ ColunaMoldura ord(double largura) {
 }
 
 std::unique_ptr<MolduraRelatorio> classes() {
+    // Eighteen columns on a portrait page: small type, narrow gaps; long
+    // names and addresses wrap within their row.
     OpcoesMoldura o;
     o.nome = QStringLiteral("RELAÇÃO DE SERVIDORES");
-    o.tamanhoFonte = 5.5;
+    o.tamanhoFonte = 5;
+    o.espaco = 0.6;
     o.grupoUnidade = true;
-    o.colunas = {ord(6),
-                 col("NOME DO SERVIDOR", "NOME", 20),
-                 col("SIAPE", "NUMMATRIC", 9),
-                 col("ENDEREÇO", "ENDERECO", 18),
+    o.colunas = {ord(5),
+                 col("NOME DO SERVIDOR", "NOME", 21),
+                 col("SIAPE", "NUMMATRIC", 7.5),
+                 col("ENDEREÇO", "ENDERECO", 19),
                  col("BAIRRO", "BAIRRO", 11),
                  col("CIDADE", "CIDADE", 11),
-                 col("UF", "ESTADO", 4),
-                 col("CEP", "CEP", 9),
-                 col("TELEFONE", "FONERES", 11),
-                 col("CAR", "CATEG", 6),
-                 col("C.H.", "CARGAHORARIA", 7),
-                 col("DT.ADMIS", "DTADMISSAO", 11, Alinhamento::Esquerda, kDataBr),
-                 col("CPF", "CPF", 12),
-                 col("UNIDADE", "UNIDADE", 9),
-                 col("SITUAÇÃO", "SITUACAOSERVIDOR", 12),
-                 col("CLASSE", "CLASSE", 6),
-                 col("NÍVEL", "NIVEL", 5),
-                 col("PADRÃO", "PADRAO", 6)};
+                 col("UF", "ESTADO", 3.5),
+                 col("CEP", "CEP", 9.5),
+                 col("TELEFONE", "FONERES", 13.5),
+                 col("CAR", "CATEG", 6.5),
+                 col("C.H.", "CARGAHORARIA", 9),
+                 col("DT.ADMIS", "DTADMISSAO", 10, Alinhamento::Esquerda, kDataBr),
+                 col("CPF", "CPF", 11.5),
+                 col("UNIDADE", "UNIDADE", 10),
+                 col("SITUAÇÃO", "SITUACAOSERVIDOR", 10.3),
+                 col("CLASSE", "CLASSE", 7.5),
+                 col("NÍVEL", "NIVEL", 6),
+                 col("PADRÃO", "PADRAO", 7.5)};
     return std::make_unique<MolduraRelatorio>(o);
 }
 
@@ -73,19 +76,19 @@ std::unique_ptr<MolduraRelatorio> completo() {
     o.tamanhoFonte = 6.5;
     o.grupoUnidade = true;
     o.colunas = {ord(7),
-                 col("NOME DO SERVIDOR", "NOME", 45),
+                 col("NOME DO SERVIDOR", "NOME", 42),
                  col("SIAPE", "NUMMATRIC", 12),
-                 col("ENDEREÇO", "ENDERECO", 40),
-                 col("BAIRRO", "BAIRRO", 22),
+                 col("ENDEREÇO", "ENDERECO", 38),
+                 col("BAIRRO", "BAIRRO", 21),
                  col("CIDADE", "CIDADE", 20),
                  col("UF", "ESTADO", 5),
                  col("CEP", "CEP", 13),
                  col("TELEFONE", "FONERES", 17),
                  col("CAR", "CATEG", 8),
-                 col("C.H.", "CARGAHORARIA", 11),
+                 col("C.H.", "CARGAHORARIA", 13),
                  col("DT.ADMIS", "DTADMISSAO", 14, Alinhamento::Esquerda, kDataBr),
                  col("CPF", "CPF", 15),
-                 col("UNIDADE", "UNIDADE", 12),
+                 col("UNIDADE", "UNIDADE", 16),
                  col("SITUAÇÃO", "SITUACAOSERVIDOR", 22)};
     return std::make_unique<MolduraRelatorio>(o);
 }
