@@ -8,11 +8,15 @@
 // Settings (environment):
 //   RH_BENCH_BACKEND     sqlite (default) or postgres
 //   RH_BENCH_SERVIDORES  servants in the database (default 100000)
-//   RH_BENCH_ODT         records of the .odt export (default 5000): the document writer keeps the whole
-//                        document in memory, so the view's 100 000 rows would need several gigabytes
-//   RH_BENCH_SQLITE      SQLite file (default /tmp/rh-bench-<N>.db); created and filled when it has no servants
-//   RH_BENCH_PG          libpq-style "host=... port=... user=... password=..." of a server where databases may
-//                        be created; the database is "rh_bench_<N>" (created and filled when missing)
+//   RH_BENCH_ODT         records of the .odt export (default 5000): the document writer keeps the
+//   whole
+//                        document in memory, so the view's 100 000 rows would need several
+//                        gigabytes
+//   RH_BENCH_SQLITE      SQLite file (default /tmp/rh-bench-<N>.db); created and filled when it has
+//   no servants RH_BENCH_PG          libpq-style "host=... port=... user=... password=..." of a
+//   server where databases may
+//                        be created; the database is "rh_bench_<N>" (created and filled when
+//                        missing)
 //   RH_BENCH_PASTA       folder of the exported files (default: a temporary folder)
 //
 // Time is wall time from opening the dataset to the file in place ("total"), and the part after
@@ -58,7 +62,9 @@ int inteiroDoAmbiente(const char* nome, int padrao) {
     return ok && v > 0 ? v : padrao;
 }
 
-bool postgres() { return qEnvironmentVariable("RH_BENCH_BACKEND") == QLatin1String("postgres"); }
+bool postgres() {
+    return qEnvironmentVariable("RH_BENCH_BACKEND") == QLatin1String("postgres");
+}
 
 db::ConfiguracaoConexao servidorPg(const QString& banco) {
     db::ConfiguracaoConexao c;
@@ -69,10 +75,14 @@ db::ConfiguracaoConexao servidorPg(const QString& banco) {
     while (it.hasNext()) {
         const auto m = it.next();
         const QString k = m.captured(1).toLower(), v = m.captured(2);
-        if (k == "host") c.servidor = v;
-        else if (k == "port") c.porta = v.toInt();
-        else if (k == "user") c.usuario = v;
-        else if (k == "password") c.senha = v;
+        if (k == "host")
+            c.servidor = v;
+        else if (k == "port")
+            c.porta = v.toInt();
+        else if (k == "user")
+            c.usuario = v;
+        else if (k == "password")
+            c.senha = v;
     }
     return c;
 }
@@ -80,9 +90,12 @@ db::ConfiguracaoConexao servidorPg(const QString& banco) {
 void criarBancoPg(const QString& nome) {
     db::Conexao manutencao(servidorPg("postgres"), app::catalogoCentral());
     manutencao.abrir();
-    if (manutencao.valor("SELECT COUNT(*) FROM pg_database WHERE datname = :N", {{"N", nome}}).toInt() > 0) return;
-    manutencao.executar("CREATE DATABASE " + nome +
-                        " TEMPLATE template0 ENCODING 'UTF8' LC_COLLATE 'C.UTF-8' LC_CTYPE 'C.UTF-8'");
+    if (manutencao.valor("SELECT COUNT(*) FROM pg_database WHERE datname = :N", {{"N", nome}})
+            .toInt() > 0)
+        return;
+    manutencao.executar(
+        "CREATE DATABASE " + nome +
+        " TEMPLATE template0 ENCODING 'UTF8' LC_COLLATE 'C.UTF-8' LC_CTYPE 'C.UTF-8'");
 }
 
 // The benchmark database, filled once (the same one bench_banco uses).
@@ -96,7 +109,8 @@ db::Conexao& banco() {
             c = servidorPg(nome);
         } else {
             c.driver = "sqlite";
-            c.banco = qEnvironmentVariable("RH_BENCH_SQLITE", QStringLiteral("/tmp/rh-bench-%1.db").arg(n));
+            c.banco = qEnvironmentVariable("RH_BENCH_SQLITE",
+                                           QStringLiteral("/tmp/rh-bench-%1.db").arg(n));
         }
         auto cx = std::make_unique<db::Conexao>(c, app::catalogoCentral());
         cx->abrir();
@@ -106,7 +120,8 @@ db::Conexao& banco() {
             QElapsedTimer t;
             t.start();
             app::preencherDemo(*cx, n);
-            std::fprintf(stderr, "banco: %d servidores preenchidos em %.1f s\n", n, t.elapsed() / 1000.0);
+            std::fprintf(stderr, "banco: %d servidores preenchidos em %.1f s\n", n,
+                         t.elapsed() / 1000.0);
         }
         return cx;
     }();
@@ -160,7 +175,8 @@ void exportarPeloPrograma(benchmark::State& state, FormatoExportacao formato, in
         const double lido = t.nsecsElapsed() / 1e6;
         QList<int> campos;
         for (int i = 0; i < ds.quantidadeCampos(); ++i) campos.append(i);
-        framework::DestinoExportacao destino{formato, caminho, QStringLiteral("servidores"), QStringLiteral(";")};
+        framework::DestinoExportacao destino{formato, caminho, QStringLiteral("servidores"),
+                                             QStringLiteral(";")};
         int feitos = 0;
         try {
             auto escritor = framework::criarEscritor(destino);
@@ -184,8 +200,12 @@ void exportarPeloPrograma(benchmark::State& state, FormatoExportacao formato, in
     state.counters["arquivo_MB"] = double(QFileInfo(caminho).size()) / (1024.0 * 1024.0);
 }
 
-void BM_ExportarCsv(benchmark::State& state) { exportarPeloPrograma(state, FormatoExportacao::Csv, 0); }
-void BM_ExportarXlsx(benchmark::State& state) { exportarPeloPrograma(state, FormatoExportacao::Xlsx, 0); }
+void BM_ExportarCsv(benchmark::State& state) {
+    exportarPeloPrograma(state, FormatoExportacao::Csv, 0);
+}
+void BM_ExportarXlsx(benchmark::State& state) {
+    exportarPeloPrograma(state, FormatoExportacao::Xlsx, 0);
+}
 void BM_ExportarOdt(benchmark::State& state) {
     exportarPeloPrograma(state, FormatoExportacao::Odt, inteiroDoAmbiente("RH_BENCH_ODT", 5000));
 }
@@ -219,7 +239,8 @@ void BM_LibxlsxwriterPuro(benchmark::State& state) {
         lxw_format* negrito = workbook_add_format(livro);
         format_set_bold(negrito);
         for (int i = 0; i < colunas.size(); ++i)
-            worksheet_write_string(folha, 0, lxw_col_t(i), colunas.at(i).titulo.toUtf8().constData(), negrito);
+            worksheet_write_string(folha, 0, lxw_col_t(i),
+                                   colunas.at(i).titulo.toUtf8().constData(), negrito);
         QSqlQuery q(c.banco());
         q.setForwardOnly(true);
         if (!q.exec(sqlDaVisao(0))) {
@@ -236,14 +257,17 @@ void BM_LibxlsxwriterPuro(benchmark::State& state) {
                 if (v.isNull()) continue;
                 const TipoColuna tipo = colunas.at(i).tipo;
                 if (tipo == TipoColuna::Inteiro || tipo == TipoColuna::Decimal) {
-                    erro = worksheet_write_number(folha, linha, lxw_col_t(i), v.toDouble(), nullptr);
+                    erro =
+                        worksheet_write_number(folha, linha, lxw_col_t(i), v.toDouble(), nullptr);
                 } else {
                     QString texto = v.toString();
                     if (tipo == TipoColuna::Data)
-                        texto = (v.typeId() == QMetaType::QDate ? v.toDate()
-                                                                : QDate::fromString(texto.left(10), Qt::ISODate))
+                        texto = (v.typeId() == QMetaType::QDate
+                                     ? v.toDate()
+                                     : QDate::fromString(texto.left(10), Qt::ISODate))
                                     .toString(QStringLiteral("dd/MM/yyyy"));
-                    erro = worksheet_write_string(folha, linha, lxw_col_t(i), texto.toUtf8().constData(), nullptr);
+                    erro = worksheet_write_string(folha, linha, lxw_col_t(i),
+                                                  texto.toUtf8().constData(), nullptr);
                 }
                 if (erro != LXW_NO_ERROR) break;
             }
@@ -263,7 +287,8 @@ void BM_LibxlsxwriterPuro(benchmark::State& state) {
     state.counters["colunas"] = double(colunas.size());
     state.counters["total_ms"] = total;
     state.counters["pico_MB"] = memoria;
-    state.counters["arquivo_MB"] = double(QFileInfo(QFile::decodeName(caminho)).size()) / (1024.0 * 1024.0);
+    state.counters["arquivo_MB"] =
+        double(QFileInfo(QFile::decodeName(caminho)).size()) / (1024.0 * 1024.0);
 }
 
 BENCHMARK(BM_ExportarCsv)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(1);

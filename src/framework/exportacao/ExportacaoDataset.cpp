@@ -63,7 +63,8 @@ std::unique_ptr<exportacao::EscritorExportacao> criarEscritor(const DestinoExpor
 
 namespace {
 
-void escreverRegistros(db::Dataset& dataset, const QList<int>& campos, exportacao::EscritorExportacao& escritor,
+void escreverRegistros(db::Dataset& dataset, const QList<int>& campos,
+                       exportacao::EscritorExportacao& escritor,
                        const AcompanhamentoExportacao& acompanhamento) {
     QList<exportacao::CelulaExportada> celulas(campos.size());
     int feitos = 0;
@@ -83,7 +84,8 @@ void escreverRegistros(db::Dataset& dataset, const QList<int>& campos, exportaca
 
 }  // namespace
 
-void exportarDataset(db::Dataset& dataset, const QList<int>& campos, exportacao::EscritorExportacao& escritor,
+void exportarDataset(db::Dataset& dataset, const QList<int>& campos,
+                     exportacao::EscritorExportacao& escritor,
                      const AcompanhamentoExportacao& acompanhamento) {
     if (!dataset.ativo()) {
         throw db::ErroBanco(QStringLiteral("O conjunto de dados está fechado."), dataset.sql());

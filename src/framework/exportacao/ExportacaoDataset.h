@@ -37,7 +37,7 @@ struct DestinoExportacao {
 std::unique_ptr<exportacao::EscritorExportacao> criarEscritor(const DestinoExportacao& destino);
 
 struct AcompanhamentoExportacao {
-    std::function<void(int total)> aoContar;   // the record count, before the first record
+    std::function<void(int total)> aoContar;    // the record count, before the first record
     std::function<void(int feitos)> aoAvancar;  // after each record written
 };
 
@@ -53,7 +53,8 @@ struct AcompanhamentoExportacao {
 //
 // Throws exportacao::ErroExportacao for file problems and for a dataset with
 // a record being edited, db::ErroBanco for a closed dataset or a failed read.
-void exportarDataset(db::Dataset& dataset, const QList<int>& campos, exportacao::EscritorExportacao& escritor,
+void exportarDataset(db::Dataset& dataset, const QList<int>& campos,
+                     exportacao::EscritorExportacao& escritor,
                      const AcompanhamentoExportacao& acompanhamento = {});
 
 }  // namespace rh::framework

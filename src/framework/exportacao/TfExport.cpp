@@ -98,7 +98,8 @@ void TfExport::montarTela() {
     LblExportar->setBuddy(LstExportar);
     colunaExportar->addWidget(LblExportar);
     colunaExportar->addWidget(LstExportar);
-    for (QListWidget* l : {LstCampos, LstExportar}) l->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    for (QListWidget* l : {LstCampos, LstExportar})
+        l->setSelectionMode(QAbstractItemView::ExtendedSelection);
     linhaListas->addLayout(colunaCampos, 1);
     linhaListas->addLayout(colunaBotoes);
     linhaListas->addLayout(colunaExportar, 1);
@@ -176,28 +177,34 @@ void TfExport::defineDestino(Destino d) {
     aplicarDestino();
 }
 
-void TfExport::RgTipoArquivoClick() { aplicarDestino(); }
+void TfExport::RgTipoArquivoClick() {
+    aplicarDestino();
+}
 
 void TfExport::aplicarDestino() {
     const Destino d = destino();
-    LblNome->setText(d == Destino::Word ? QStringLiteral("Titulo:") : QStringLiteral("Nome do Arquivo:"));
+    LblNome->setText(d == Destino::Word ? QStringLiteral("Titulo:")
+                                        : QStringLiteral("Nome do Arquivo:"));
     ChkNovaPasta->setHidden(d == Destino::Csv);
-    ChkNovaPasta->setText(d == Destino::Word ? QStringLiteral("Novo Documento") : QStringLiteral("Nova pasta"));
+    ChkNovaPasta->setText(d == Destino::Word ? QStringLiteral("Novo Documento")
+                                             : QStringLiteral("Nova pasta"));
     BtnBuscaArquivo->setVisible(d == Destino::Csv);
     LblSeparador->setVisible(d == Destino::Csv);
     EdtSeparador->setVisible(d == Destino::Csv);
     switch (d) {
         case Destino::Excel:
-            PnlNota->setText(QStringLiteral(
-                "Microsoft Excel (planilha .xlsx: pode ser aberta com LibreOffice Calc, Excel, etc.)"));
+            PnlNota->setText(
+                QStringLiteral("Microsoft Excel (planilha .xlsx: pode ser aberta com LibreOffice "
+                               "Calc, Excel, etc.)"));
             break;
         case Destino::Csv:
-            PnlNota->setText(
-                QStringLiteral("Texto CSV (Pode ser aberto com LibreOffice Calc, editor de texto, etc.)"));
+            PnlNota->setText(QStringLiteral(
+                "Texto CSV (Pode ser aberto com LibreOffice Calc, editor de texto, etc.)"));
             break;
         case Destino::Word:
-            PnlNota->setText(QStringLiteral(
-                "Microsoft Word (documento .odt: pode ser aberto com LibreOffice Writer, Word, etc.)"));
+            PnlNota->setText(
+                QStringLiteral("Microsoft Word (documento .odt: pode ser aberto com LibreOffice "
+                               "Writer, Word, etc.)"));
             break;
     }
 }
@@ -237,7 +244,8 @@ void TfExport::prepararPara(db::Dataset& dataset) {
 
     // A name from an earlier export already holds its folder and is kept.
     const QString nome = EdtNome->text().trimmed();
-    const QString base = dataset.objectName().isEmpty() ? QString::fromLatin1(kNomePadrao) : dataset.objectName();
+    const QString base =
+        dataset.objectName().isEmpty() ? QString::fromLatin1(kNomePadrao) : dataset.objectName();
     EdtNome->setText(caminhoDoNome(nome.isEmpty() ? base : nome));
 
     for (int i = 0; i < dataset.quantidadeCampos(); ++i) {
@@ -250,7 +258,8 @@ void TfExport::prepararPara(db::Dataset& dataset) {
 
 void TfExport::exportar(db::Dataset& dataset) {
     if (!dataset.ativo()) {
-        m_contexto.dialogos.erro(QStringLiteral("Não há dados para exportar: o conjunto de dados está fechado."));
+        m_contexto.dialogos.erro(
+            QStringLiteral("Não há dados para exportar: o conjunto de dados está fechado."));
         return;
     }
     prepararPara(dataset);
@@ -295,21 +304,30 @@ void TfExport::moverTodos(QListWidget& origem, QListWidget& destino, bool doUlti
     aplicarBotoes();
 }
 
-void TfExport::BtnIncluirClick() { moverSelecionados(*LstCampos, *LstExportar); }
-void TfExport::BtnIncluirTodosClick() { moverTodos(*LstCampos, *LstExportar, false); }
-void TfExport::BtnExcluirClick() { moverSelecionados(*LstExportar, *LstCampos); }
-void TfExport::BtnExcluirTodosClick() { moverTodos(*LstExportar, *LstCampos, true); }
+void TfExport::BtnIncluirClick() {
+    moverSelecionados(*LstCampos, *LstExportar);
+}
+void TfExport::BtnIncluirTodosClick() {
+    moverTodos(*LstCampos, *LstExportar, false);
+}
+void TfExport::BtnExcluirClick() {
+    moverSelecionados(*LstExportar, *LstCampos);
+}
+void TfExport::BtnExcluirTodosClick() {
+    moverTodos(*LstExportar, *LstCampos, true);
+}
 
 void TfExport::BtnBuscaArquivoClick() {
-    const QString escolhido =
-        m_contexto.dialogos.salvarArquivo(QStringLiteral("Exportar para arquivo CSV"), pastaExportacao(),
-                                          QStringLiteral("CSV (*.csv)"), QStringLiteral("csv"));
+    const QString escolhido = m_contexto.dialogos.salvarArquivo(
+        QStringLiteral("Exportar para arquivo CSV"), pastaExportacao(),
+        QStringLiteral("CSV (*.csv)"), QStringLiteral("csv"));
     if (!escolhido.isEmpty()) EdtNome->setText(escolhido);
 }
 
 QList<int> TfExport::camposEscolhidos() const {
     QList<int> campos;
-    for (int i = 0; i < LstExportar->count(); ++i) campos.append(LstExportar->item(i)->data(kPapelCampo).toInt());
+    for (int i = 0; i < LstExportar->count(); ++i)
+        campos.append(LstExportar->item(i)->data(kPapelCampo).toInt());
     return campos;
 }
 
@@ -331,8 +349,9 @@ void TfExport::BtnOKClick() {
     if (campos.isEmpty()) return;
     const QString nome = EdtNome->text().trimmed();
     if (nome.isEmpty()) {
-        m_contexto.dialogos.aviso(destino() == Destino::Word ? QStringLiteral("Informe o título do documento.")
-                                                             : QStringLiteral("Informe o nome do arquivo."));
+        m_contexto.dialogos.aviso(destino() == Destino::Word
+                                      ? QStringLiteral("Informe o título do documento.")
+                                      : QStringLiteral("Informe o nome do arquivo."));
         EdtNome->setFocus();
         return;
     }
@@ -371,8 +390,10 @@ void TfExport::BtnOKClick() {
     accept();
     m_contexto.dialogos.informacao(QStringLiteral("O ARQUIVO: ") + alvo.caminho +
                                    QStringLiteral(" FOI CRIADO COM SUCESSO."));
-    if (alvo.formato == exportacao::FormatoExportacao::Odt && m_abertura && !m_abertura(alvo.caminho)) {
-        m_contexto.dialogos.aviso(QStringLiteral("Não foi possível abrir o documento ") + alvo.caminho +
+    if (alvo.formato == exportacao::FormatoExportacao::Odt && m_abertura &&
+        !m_abertura(alvo.caminho)) {
+        m_contexto.dialogos.aviso(QStringLiteral("Não foi possível abrir o documento ") +
+                                  alvo.caminho +
                                   QStringLiteral(" com o programa padrão do computador."));
     }
 }

@@ -65,8 +65,8 @@ QByteArray executar(const QString& programa, const QStringList& argumentos) {
 }
 
 QJsonObject lerJson(const char* script, const QString& caminho) {
-    const QByteArray saida =
-        executar(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), QString::fromUtf8(script), caminho});
+    const QByteArray saida = executar(QStringLiteral("/usr/bin/python3"),
+                                      {QStringLiteral("-c"), QString::fromUtf8(script), caminho});
     QJsonParseError erro{};
     const QJsonDocument documento = QJsonDocument::fromJson(saida, &erro);
     EXPECT_EQ(erro.error, QJsonParseError::NoError) << saida.toStdString();
@@ -75,12 +75,17 @@ QJsonObject lerJson(const char* script, const QString& caminho) {
 
 }  // namespace
 
-QJsonObject lerPlanilha(const QString& caminho) { return lerJson(kPlanilha, caminho); }
+QJsonObject lerPlanilha(const QString& caminho) {
+    return lerJson(kPlanilha, caminho);
+}
 
-QJsonObject lerDocumento(const QString& caminho) { return lerJson(kDocumento, caminho); }
+QJsonObject lerDocumento(const QString& caminho) {
+    return lerJson(kDocumento, caminho);
+}
 
 QString textoDoDocumento(const QString& caminho) {
-    return QString::fromUtf8(executar(QStringLiteral("odt2txt"), {QStringLiteral("--encoding=UTF-8"), caminho}));
+    return QString::fromUtf8(
+        executar(QStringLiteral("odt2txt"), {QStringLiteral("--encoding=UTF-8"), caminho}));
 }
 
 }  // namespace rh::teste

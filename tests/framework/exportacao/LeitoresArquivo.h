@@ -10,7 +10,8 @@ namespace rh::teste {
 // rejects the file.
 
 // The .xlsx as openpyxl (Debian's /usr/bin/python3) reads it:
-// {"folha": name, "linhas": [[{"valor": v, "tipo": "str"|"int"|"float"|"NoneType", "negrito": b}]]}.
+// {"folha": name, "linhas": [[{"valor": v, "tipo": "str"|"int"|"float"|"NoneType", "negrito":
+// b}]]}.
 QJsonObject lerPlanilha(const QString& caminho);
 
 // The .odt's content.xml: {"antes": [paragraph texts before the table],

@@ -61,7 +61,9 @@ QList<bool> botoes(const TfExport& j) {
             j.BtnExcluirTodos->isEnabled(), j.BtnOK->isEnabled()};
 }
 
-QStringList arquivosEm(const QString& pasta) { return QDir(pasta).entryList(QDir::Files, QDir::Name); }
+QStringList arquivosEm(const QString& pasta) {
+    return QDir(pasta).entryList(QDir::Files, QDir::Name);
+}
 
 // The demo's servants (40 written); the first one's CEP is "007" (a text with leading zeros).
 class TfExportTest : public teste::TesteComBanco {
@@ -70,8 +72,9 @@ protected:
     void prepararEsquema(db::Conexao& c) override {
         app::aplicarMigracoes(c);
         app::preencherDemo(c, 40);
-        c.executar("UPDATE VORK_USUARIOS SET CEP = '007' WHERE NUMMATRIC = (SELECT MIN(NUMMATRIC) FROM "
-                   "VORK_VW_SERVIDORES)");
+        c.executar(
+            "UPDATE VORK_USUARIOS SET CEP = '007' WHERE NUMMATRIC = (SELECT MIN(NUMMATRIC) FROM "
+            "VORK_VW_SERVIDORES)");
     }
 
     void SetUp() override {
@@ -105,7 +108,8 @@ protected:
         ds->setObjectName("QryRelServidores");
         ds->defineSql(sql);
         const QStringList campos = {"NUMMATRIC", "NOME", "CEP", "DTNASC", "IDADE"};
-        for (int i = 0; i < campos.size(); ++i) ds->definirCampo(campos.at(i)).rotulo = kRotulos.at(i);
+        for (int i = 0; i < campos.size(); ++i)
+            ds->definirCampo(campos.at(i)).rotulo = kRotulos.at(i);
         ds->abrir();
         return ds;
     }
@@ -151,11 +155,13 @@ protected:
         EXPECT_TRUE(q.exec(QString::fromLatin1(kSql) + " ORDER BY NUMMATRIC"));
         while (q.next()) {
             const QVariant data = q.value(3);
-            const QDate d = data.typeId() == QMetaType::QString ? QDate::fromString(data.toString().left(10), Qt::ISODate)
-                                                                 : data.toDate();
-            linhas.append({q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
-                           data.isNull() ? QString() : d.toString("dd/MM/yyyy"),
-                           q.value(4).isNull() ? QString() : QString::number(q.value(4).toLongLong())});
+            const QDate d = data.typeId() == QMetaType::QString
+                                ? QDate::fromString(data.toString().left(10), Qt::ISODate)
+                                : data.toDate();
+            linhas.append(
+                {q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
+                 data.isNull() ? QString() : d.toString("dd/MM/yyyy"),
+                 q.value(4).isNull() ? QString() : QString::number(q.value(4).toLongLong())});
         }
         return linhas;
     }
@@ -191,24 +197,48 @@ TEST_F(TfExportTest, MoverCamposSegueAsRegrasDeOrdemSelecaoFocoEBotoes) {
         };
         const QList<Passo> passos = {
             {"três selecionados chegam na ordem inversa; fica selecionada a posição do primeiro",
-             [&] { selecionar(*j.LstCampos, {0, 2, 3}); j.BtnIncluirClick(); },
-             {"Nome", "Idade"}, {"Nascimento", "CEP", "Matrícula"}, {"Nome"}, j.LstCampos,
+             [&] {
+                 selecionar(*j.LstCampos, {0, 2, 3});
+                 j.BtnIncluirClick();
+             },
+             {"Nome", "Idade"},
+             {"Nascimento", "CEP", "Matrícula"},
+             {"Nome"},
+             j.LstCampos,
              {true, true, true, true, true}},
             {"a lista encurtou: fica selecionada a última entrada",
-             [&] { selecionar(*j.LstCampos, {1}); j.BtnIncluirClick(); },
-             {"Nome"}, {"Nascimento", "CEP", "Matrícula", "Idade"}, {"Nome"}, j.LstCampos,
+             [&] {
+                 selecionar(*j.LstCampos, {1});
+                 j.BtnIncluirClick();
+             },
+             {"Nome"},
+             {"Nascimento", "CEP", "Matrícula", "Idade"},
+             {"Nome"},
+             j.LstCampos,
              {true, true, true, true, true}},
             {"< devolve do último selecionado ao primeiro",
-             [&] { selecionar(*j.LstExportar, {1, 3}); j.BtnExcluirClick(); },
-             {"Nome", "Idade", "CEP"}, {"Nascimento", "Matrícula"}, {"Matrícula"}, j.LstExportar,
+             [&] {
+                 selecionar(*j.LstExportar, {1, 3});
+                 j.BtnExcluirClick();
+             },
+             {"Nome", "Idade", "CEP"},
+             {"Nascimento", "Matrícula"},
+             {"Matrícula"},
+             j.LstExportar,
              {true, true, true, true, true}},
             {"<< devolve todos a partir do último",
              [&] { j.BtnExcluirTodosClick(); },
-             {"Nome", "Idade", "CEP", "Matrícula", "Nascimento"}, {}, {}, j.LstExportar,
+             {"Nome", "Idade", "CEP", "Matrícula", "Nascimento"},
+             {},
+             {},
+             j.LstExportar,
              {true, true, false, false, false}},
             {">> leva todos na ordem",
              [&] { j.BtnIncluirTodosClick(); },
-             {}, {"Nome", "Idade", "CEP", "Matrícula", "Nascimento"}, {}, j.LstCampos,
+             {},
+             {"Nome", "Idade", "CEP", "Matrícula", "Nascimento"},
+             {},
+             j.LstCampos,
              {false, false, true, true, true}},
         };
         for (const Passo& p : passos) {
@@ -305,7 +335,9 @@ TEST_F(TfExportTest, CsvTemOsBytesDoDatasetEmWindows1252ComCrLfNaOrdemEscolhida)
     ASSERT_TRUE(cp1252.isValid());
     EXPECT_EQ(QString(cp1252(bytes)).toStdString(), esperado.toStdString());
     EXPECT_EQ(bytes.size(), esperado.size()) << "one byte per character";
-    EXPECT_TRUE(bytes.startsWith("CEP;Nome;Matr\xED" "cula\r\n007;"));
+    EXPECT_TRUE(
+        bytes.startsWith("CEP;Nome;Matr\xED"
+                         "cula\r\n007;"));
 }
 
 TEST_F(TfExportTest, PlanilhaEDocumentoLidosDeFora) {
@@ -358,13 +390,15 @@ TEST_F(TfExportTest, PlanilhaEDocumentoLidosDeFora) {
             ASSERT_EQ(linha.size(), ordem.size());
             for (int c = 0; c < ordem.size(); ++c) {
                 const QJsonObject celula = linha.at(c).toObject();
-                EXPECT_EQ(celula.value("texto").toString(), r == 0 ? ordem.at(c) : linhas.at(r - 1).at(c))
+                EXPECT_EQ(celula.value("texto").toString(),
+                          r == 0 ? ordem.at(c) : linhas.at(r - 1).at(c))
                     << "linha " << r + 1 << ", coluna " << c + 1;
                 EXPECT_EQ(celula.value("negrito").toBool(), r == 0) << r << "," << c;
             }
         }
         const QString texto = teste::textoDoDocumento(documento);
-        for (const QString& t : {ordem.at(0), linhas.at(0).at(1), linhas.at(n - 1).at(1), QString("007")})
+        for (const QString& t :
+             {ordem.at(0), linhas.at(0).at(1), linhas.at(n - 1).at(1), QString("007")})
             EXPECT_TRUE(texto.contains(t)) << t.toStdString();
     }
 
@@ -390,7 +424,8 @@ TEST_F(TfExportTest, DatasetVazioGravaSoOCabecalho) {
     }
     QFile csv(naPasta("vazio.csv"));
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
-    EXPECT_EQ(csv.readAll(), QByteArray("Nome;Matr\xED" "cula\r\n"));
+    EXPECT_EQ(csv.readAll(), QByteArray("Nome;Matr\xED"
+                                        "cula\r\n"));
     const QJsonArray planilha = teste::lerPlanilha(naPasta("vazio.xlsx")).value("linhas").toArray();
     ASSERT_EQ(planilha.size(), 1);
     EXPECT_EQ(planilha.at(0).toArray().at(1).toObject().value("valor").toString(), "Matrícula");
@@ -412,7 +447,8 @@ TEST_F(TfExportTest, NovoArquivoACadaVezOuSubstituido) {
         {Destino::Csv, true, {"x.csv"}},  // the box is hidden for CSV: the text is always replaced
     };
     for (const Caso& c : casos) {
-        SCOPED_TRACE(c.arquivos.constLast().toStdString() + (c.marcado ? " marcado" : " desmarcado"));
+        SCOPED_TRACE(c.arquivos.constLast().toStdString() +
+                     (c.marcado ? " marcado" : " desmarcado"));
         QTemporaryDir pasta;
         m_config.textos.pastaExportacao = pasta.path();
         dialogos.limpar();
@@ -423,11 +459,13 @@ TEST_F(TfExportTest, NovoArquivoACadaVezOuSubstituido) {
         esperados.sort();
         EXPECT_EQ(arquivosEm(pasta.path()), esperados);
         const QString ultimo = pasta.path() + "/" + c.arquivos.constLast();
-        EXPECT_EQ(dialogos.textos(Tipo::Informacao).value(1), "O ARQUIVO: " + ultimo + " FOI CRIADO COM SUCESSO.");
+        EXPECT_EQ(dialogos.textos(Tipo::Informacao).value(1),
+                  "O ARQUIVO: " + ultimo + " FOI CRIADO COM SUCESSO.");
         if (c.destino == Destino::Csv) {
             QFile f(ultimo);
             ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-            EXPECT_TRUE(f.readAll().startsWith("Nome\r\n"));  // the second export replaced the first
+            EXPECT_TRUE(
+                f.readAll().startsWith("Nome\r\n"));  // the second export replaced the first
         } else if (c.destino == Destino::Excel) {
             const QJsonArray linhas = teste::lerPlanilha(ultimo).value("linhas").toArray();
             EXPECT_EQ(linhas.at(0).toArray().at(0).toObject().value("valor").toString(), "Nome");
@@ -450,7 +488,8 @@ TEST_F(TfExportTest, RegrasDoNomeAoMostrar) {
         {pasta + "/", "", pasta + "/QryRelServidores"},
         {pasta, "maio", pasta + "/maio"},
         {pasta, "/var/tmp/relatorios/maio", "/var/tmp/relatorios/maio"},
-        {pasta, pasta + "/maio", pasta + "/maio"},  // a second showing does not prepend the folder again
+        {pasta, pasta + "/maio",
+         pasta + "/maio"},  // a second showing does not prepend the folder again
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.pastaConfigurada.toStdString() + " + '" + c.nomeAntes.toStdString() + "'");
@@ -500,9 +539,12 @@ TEST_F(TfExportTest, FalhasMostramAMensagemENadaComoSucesso) {
         QString mensagemContem;
     };
     const QList<Caso> casos = {
-        {Destino::Csv, semPasta, ";", Tipo::Erro, "Não foi possível criar o arquivo " + semPasta + ".csv"},
-        {Destino::Excel, semPasta, ";", Tipo::Erro, "Não foi possível criar o arquivo " + semPasta + ".xlsx"},
-        {Destino::Word, semPasta, ";", Tipo::Erro, "Não foi possível criar o arquivo " + semPasta + ".odt"},
+        {Destino::Csv, semPasta, ";", Tipo::Erro,
+         "Não foi possível criar o arquivo " + semPasta + ".csv"},
+        {Destino::Excel, semPasta, ";", Tipo::Erro,
+         "Não foi possível criar o arquivo " + semPasta + ".xlsx"},
+        {Destino::Word, semPasta, ";", Tipo::Erro,
+         "Não foi possível criar o arquivo " + semPasta + ".odt"},
         {Destino::Csv, "ok", "", Tipo::Erro, "Informe o separador de colunas."},
         {Destino::Csv, "  ", ";", Tipo::Aviso, "Informe o nome do arquivo."},
         {Destino::Word, "", ";", Tipo::Aviso, "Informe o título do documento."},
@@ -540,10 +582,13 @@ TEST_F(TfExportTest, RegistroEmEdicaoNaoEGravadoPelaExportacao) {
         j.BtnOKClick();
     });
     EXPECT_NE(r, QDialog::Accepted);
-    EXPECT_EQ(dialogos.textos(Tipo::Erro), QStringList{"Grave ou cancele o registro em edição antes de exportar."});
+    EXPECT_EQ(dialogos.textos(Tipo::Erro),
+              QStringList{"Grave ou cancele o registro em edição antes de exportar."});
     EXPECT_TRUE(tabela.editando());
-    EXPECT_EQ(conexao().valor("SELECT NOME FROM VORK_USUARIOS WHERE CODUSUARIO = :C",
-                              {{"C", tabela.campo("CODUSUARIO").valor()}}).toString(),
+    EXPECT_EQ(conexao()
+                  .valor("SELECT NOME FROM VORK_USUARIOS WHERE CODUSUARIO = :C",
+                         {{"C", tabela.campo("CODUSUARIO").valor()}})
+                  .toString(),
               nome);
     EXPECT_TRUE(arquivosEm(m_pasta.path()).isEmpty());
     tabela.cancelar();
