@@ -4,7 +4,7 @@
 
 #include "platform/db/Dataset.h"
 #include "platform/db/ErroBanco.h"
-#include "platform/db/FormatoExibicao.h"
+#include "platform/texto/FormatoExibicao.h"
 
 namespace rh::db {
 
@@ -58,7 +58,7 @@ bool Campo::nulo() const {
     return v.isNull() || !v.isValid();
 }
 
-QString Campo::texto() const { return formatarValor(valor(), m_def.formatoExibicao); }
+QString Campo::texto() const { return texto::FormatoExibicao::formatar(valor(), m_def.formatoExibicao); }
 
 QString Campo::comoTexto() const {
     const QVariant v = valor();
@@ -66,7 +66,7 @@ QString Campo::comoTexto() const {
     if (m_tipo == TipoDado::Data) return v.toDate().toString(QStringLiteral("dd/MM/yyyy"));
     if (m_tipo == TipoDado::DataHora)
         return v.toDateTime().toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
-    return formatarValor(v, {});
+    return texto::FormatoExibicao::formatar(v);
 }
 
 qlonglong Campo::comoInteiro() const {

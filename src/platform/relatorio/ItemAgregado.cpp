@@ -1,6 +1,6 @@
 #include "platform/relatorio/ItemAgregado.h"
 
-#include "platform/relatorio/FormatoExibicao.h"
+#include "platform/texto/FormatoExibicao.h"
 #include "platform/relatorio/Linha.h"
 
 namespace rh::relatorio {
@@ -42,7 +42,7 @@ void ItemAgregado::zerar() {
 }
 
 QString ItemAgregado::textoAtual(const Linha&) const {
-    return comPrefixoESufixo(FormatoExibicao::formatar(valor(), formato()));
+    return comPrefixoESufixo(texto::FormatoExibicao::formatar(valor(), formato()));
 }
 
 QStringList ItemAgregado::camposUsados() const {

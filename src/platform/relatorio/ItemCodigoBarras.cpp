@@ -1,7 +1,7 @@
 #include "platform/relatorio/ItemCodigoBarras.h"
 
 #include "platform/relatorio/CodigoBarras39.h"
-#include "platform/relatorio/FormatoExibicao.h"
+#include "platform/texto/FormatoExibicao.h"
 #include "platform/relatorio/Linha.h"
 #include "platform/relatorio/Unidades.h"
 
@@ -11,7 +11,7 @@ ItemCodigoBarras::ItemCodigoBarras(const QRectF& retanguloMm, const QString& cam
     : Item(retanguloMm), m_campo(campo) {}
 
 QString ItemCodigoBarras::textoAtual(const Linha& linha) const {
-    return m_campo.isEmpty() ? m_texto : FormatoExibicao::formatar(linha.valor(m_campo));
+    return m_campo.isEmpty() ? m_texto : texto::FormatoExibicao::formatar(linha.valor(m_campo));
 }
 
 QStringList ItemCodigoBarras::camposUsados() const {

@@ -1,6 +1,6 @@
 #include "platform/relatorio/ItemSistema.h"
 
-#include "platform/relatorio/FormatoExibicao.h"
+#include "platform/texto/FormatoExibicao.h"
 
 namespace rh::relatorio {
 
@@ -27,19 +27,19 @@ QString ItemSistema::resolver(ValorSistema valor, const QString& formato, int pa
                               const QDateTime& momento) {
     switch (valor) {
         case ValorSistema::NumeroPagina:
-            return FormatoExibicao::formatar(pagina, formato);
+            return texto::FormatoExibicao::formatar(pagina, formato);
         case ValorSistema::TotalPaginas:
-            return FormatoExibicao::formatar(total, formato);
+            return texto::FormatoExibicao::formatar(total, formato);
         case ValorSistema::PaginaDeTotal:
             return QStringLiteral("%1/%2").arg(pagina).arg(total);
         case ValorSistema::DataImpressao:
-            return FormatoExibicao::formatarDataHora(
+            return texto::FormatoExibicao::formatarDataHora(
                 momento, formato.isEmpty() ? QStringLiteral("dd/mm/yyyy") : formato);
         case ValorSistema::HoraImpressao:
-            return FormatoExibicao::formatarDataHora(
+            return texto::FormatoExibicao::formatarDataHora(
                 momento, formato.isEmpty() ? QStringLiteral("hh:nn:ss") : formato);
         case ValorSistema::DataHoraImpressao:
-            return FormatoExibicao::formatarDataHora(
+            return texto::FormatoExibicao::formatarDataHora(
                 momento, formato.isEmpty() ? QStringLiteral("dd/mm/yyyy hh:nn") : formato);
     }
     return {};

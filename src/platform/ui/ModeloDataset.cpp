@@ -4,7 +4,7 @@
 #include <QHash>
 
 #include "platform/db/Campo.h"
-#include "platform/db/FormatoExibicao.h"
+#include "platform/texto/FormatoExibicao.h"
 
 namespace rh::ui {
 
@@ -185,7 +185,7 @@ QVariant ModeloDataset::data(const QModelIndex& indice, int papel) const {
         case Qt::DisplayRole: {
             const ColunaGrade& coluna = m_colunas.at(indice.column());
             const QString& formato = coluna.formato ? *coluna.formato : m_dataset->campo(campo).formatoExibicao();
-            return db::formatarValor(m_dataset->valorNaLinha(indice.row(), campo), formato);
+            return texto::FormatoExibicao::formatar(m_dataset->valorNaLinha(indice.row(), campo), formato);
         }
         case PapelValor: return m_dataset->valorNaLinha(indice.row(), campo);
         case Qt::TextAlignmentRole: {

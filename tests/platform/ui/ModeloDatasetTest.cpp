@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "TesteUi.h"
-#include "platform/db/FormatoExibicao.h"
+#include "platform/texto/FormatoExibicao.h"
 #include "platform/ui/GradeDataset.h"
 #include "platform/ui/ModeloDataset.h"
 
@@ -44,7 +44,7 @@ protected:
         for (int l = 0; l < m.rowCount(); ++l)
             for (int c = 0; c < m.columnCount(); ++c)
                 ASSERT_EQ(m.index(l, c).data().toString(),
-                          db::formatarValor(ds.valorNaLinha(l, m.indiceCampo(c)),
+                          texto::FormatoExibicao::formatar(ds.valorNaLinha(l, m.indiceCampo(c)),
                                             ds.campo(m.indiceCampo(c)).formatoExibicao()))
                     << "linha " << l << " coluna " << c;
         if (ds.linhaAtual() >= 0) {

@@ -1,8 +1,8 @@
-#include "platform/relatorio/FormatoExibicao.h"
+#include "platform/texto/FormatoExibicao.h"
 
 #include <gtest/gtest.h>
 
-namespace rh::relatorio {
+namespace rh::texto {
 namespace {
 
 struct Caso {

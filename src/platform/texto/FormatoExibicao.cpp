@@ -1,9 +1,9 @@
-#include "platform/relatorio/FormatoExibicao.h"
+#include "platform/texto/FormatoExibicao.h"
 
 #include <QStringList>
 #include <cmath>
 
-namespace rh::relatorio {
+namespace rh::texto {
 
 namespace {
 
@@ -222,7 +222,9 @@ QString FormatoExibicao::formatar(const QVariant& valor, const QString& formato)
     if (!valor.isValid() || valor.isNull()) return QString();
     switch (valor.typeId()) {
         case QMetaType::QDate:
-            return formatarDataHora(QDateTime(valor.toDate(), QTime(0, 0)),
+            // A plain date has no time zone: building it as UTC spares a
+            // time-zone look-up per value (many thousands in an export).
+            return formatarDataHora(QDateTime(valor.toDate(), QTime(0, 0), Qt::UTC),
                                     formato.isEmpty() ? QStringLiteral("dd/mm/yyyy") : formato);
         case QMetaType::QDateTime: {
             const QDateTime momento = valor.toDateTime();
@@ -234,7 +236,7 @@ QString FormatoExibicao::formatar(const QVariant& valor, const QString& formato)
             return formatarDataHora(momento, formato);
         }
         case QMetaType::QTime:
-            return formatarDataHora(QDateTime(QDate(1899, 12, 30), valor.toTime()),
+            return formatarDataHora(QDateTime(QDate(1899, 12, 30), valor.toTime(), Qt::UTC),
                                     formato.isEmpty() ? QStringLiteral("hh:nn:ss") : formato);
         default:
             break;
@@ -252,4 +254,4 @@ QString FormatoExibicao::formatar(const QVariant& valor, const QString& formato)
     return texto;
 }
 
-}  // namespace rh::relatorio
+}  // namespace rh::texto

@@ -4,9 +4,9 @@
 #include <QString>
 #include <QVariant>
 
-namespace rh::relatorio {
+namespace rh::texto {
 
-// Display formats of report fields, written as the department's reports write
+// Display formats of fields on screens and in reports, written as the department writes
 // them, with the Brazilian separators in the output ("." for thousands, "," for
 // decimals):
 // - numbers: "0" a required digit, "#" an optional digit, "." the decimal point,
@@ -23,4 +23,4 @@ public:
     static QString nomeMes(int mes);  // "janeiro" .. "dezembro"
 };
 
-}  // namespace rh::relatorio
+}  // namespace rh::texto
