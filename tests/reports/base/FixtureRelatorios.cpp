@@ -99,12 +99,15 @@ void FixtureRelatorios::entrarComo(const QString& perfil, int codUnidade) {
 QList<QList<int>> FixtureRelatorios::ordensPorPagina(const QString& pdf, double larguraOrdMm) {
     std::vector<relatorio::teste::PaginaPdf> paginas;
     const auto palavras = relatorio::teste::palavrasPdf(pdf, &paginas);
-    QList<QList<int>> r(qsizetype(paginas.size()));
+    // Top to bottom: the words come in the order they were drawn.
+    QList<QMap<double, int>> porAltura(qsizetype(paginas.size()));
     for (const auto& p : palavras) {
         bool numero = false;
         const int n = p.texto.toInt(&numero);
-        if (numero && p.esquerda >= 9.5 && p.direita <= 10 + larguraOrdMm + 0.5) r[p.pagina] << n;
+        if (numero && p.esquerda >= 9.5 && p.direita <= 10 + larguraOrdMm + 0.5) porAltura[p.pagina].insert(p.topo, n);
     }
+    QList<QList<int>> r;
+    for (const auto& pagina : porAltura) r << pagina.values();
     return r;
 }
 
