@@ -291,8 +291,14 @@ void TMasterRelatorio::categoriaMudou() {
     m_situacaoPensionista->setVisible(p);
     if (p == listandoPensionistas) return;
     if (p) {
-        if (!m_pensionistasOrd.ativo()) m_pensionistasOrd.abrir();
-        if (!m_pensionistasDesc.ativo()) m_pensionistasDesc.abrir();
+        try {
+            if (!m_pensionistasOrd.ativo()) m_pensionistasOrd.abrir();
+            if (!m_pensionistasDesc.ativo()) m_pensionistasDesc.abrir();
+        } catch (const db::ErroBanco& e) {
+            // The name lookups keep the servants; the run will say what is wrong.
+            m_contexto.dialogos.erroDeBanco(QStringLiteral("Não foi possível abrir a lista de pensionistas."), e);
+            return;
+        }
         ligarListasDeNomes(m_pensionistasOrd, m_pensionistasDesc);
     } else {
         ligarListasDeNomes(m_contexto.dm.qryServidoresOrd, m_contexto.dm.QryServidoresDesc);

@@ -179,6 +179,19 @@ TEST_F(MasterRelatorio, PensionistaListaATabelaDePensionistas) {
     EXPECT_GT(j->nomeInicial().count(), 50);
 }
 
+TEST_F(MasterRelatorio, SemTabelaDePensionistasAvisaENaoCai) {
+    conexao().executar(QStringLiteral("DROP TABLE RECH_PENSIONISTAS"));
+    auto j = abrirJanela();
+    const int servidores = j->nomeInicial().count();
+    j->comboCategoria().setCurrentText(reports::kPensionista);
+    ASSERT_EQ(dialogos.textos(Tipo::Erro).size(), 1);
+    EXPECT_TRUE(dialogos.textos(Tipo::Erro).first().startsWith(QStringLiteral("Não foi possível abrir a lista de pensionistas.")));
+    EXPECT_EQ(j->nomeInicial().count(), servidores);
+    exportar(*j);
+    EXPECT_EQ(dialogos.textos(Tipo::Erro).size(), 2);
+    EXPECT_EQ(exportacao.vezes, 0);
+}
+
 TEST_F(MasterRelatorio, DuasExecucoesSaoIndependentes) {
     auto j = abrirJanela();
     j->comboCategoria().setCurrentText(QStringLiteral("PROFESSOR"));
