@@ -39,9 +39,9 @@ namespace {
 
 int inicializarPorLinhaDeComando(const Configuracao& configuracao, std::optional<int> demo) {
     QTextStream saida(stdout);
-    db::Conexao conexao(configuracao.banco, catalogoCentral());
+    db::Conexao conexao(configuracao.banco, esquemasDoPrograma().catalogo());
     conexao.abrir();
-    const ResultadoInicializacao r = inicializarBanco(conexao, demo);
+    const ResultadoInicializacao r = inicializarBanco(conexao, esquemasDoPrograma(), demo);
     saida << "Banco " << configuracao.banco.descricao() << ": " << r.resumo() << Qt::endl;
     return 0;
 }
@@ -96,21 +96,32 @@ int executarPrograma(QCoreApplication& app, const QStringList& argumentos) {
     }
 
     ui::DialogosQt dialogos;
-    // The embedded demo database is created and filled on first use.
-    try {
-        if (configuracao.bancoDemo && !QFileInfo::exists(configuracao.banco.banco)) {
-            db::Conexao conexao(configuracao.banco, catalogoCentral());
+    // The schema is brought up to date on every start (nothing is done when
+    // no step is pending); the embedded demo database is also filled on
+    // first use.
+    {
+        const bool demoNovo = configuracao.bancoDemo && !QFileInfo::exists(configuracao.banco.banco);
+        db::Conexao conexao(configuracao.banco, esquemasDoPrograma().catalogo());
+        try {
             conexao.abrir();
-            inicializarBanco(conexao, kServidoresDemo);
+        } catch (const db::ErroBanco& e) {
+            dialogos.erro(e.mensagem());
+            return 1;
         }
-    } catch (const db::ErroBanco& e) {
-        dialogos.erroDeBanco(QStringLiteral("Não foi possível criar o banco de demonstração."), e);
-        return 1;
+        try {
+            inicializarBanco(conexao, esquemasDoPrograma(),
+                             demoNovo ? std::optional<int>(kServidoresDemo) : std::nullopt);
+        } catch (const db::ErroBanco& e) {
+            dialogos.erroDeBanco(QStringLiteral("Não foi possível atualizar o banco de dados ") +
+                                     configuracao.banco.descricao() + QStringLiteral("."),
+                                 e);
+            return 1;
+        }
     }
 
     std::unique_ptr<TDM> dm;
     try {
-        dm = std::make_unique<TDM>(configuracao, catalogoCentral());
+        dm = std::make_unique<TDM>(configuracao, esquemasDoPrograma().catalogo());
     } catch (const db::ErroBanco& e) {
         dialogos.erro(e.mensagem());
         return 1;

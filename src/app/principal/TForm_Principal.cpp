@@ -8,7 +8,6 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStyle>
-#include <QScreen>
 #include <QTimer>
 
 #include "app/login/ServicoLogin.h"
@@ -16,6 +15,7 @@
 #include "platform/db/ErroBanco.h"
 #include "platform/ui/Dialogos.h"
 #include "platform/ui/ExecutorJanelas.h"
+#include "platform/ui/Maximizar.h"
 
 namespace rh::app {
 
@@ -214,11 +214,7 @@ void TForm_Principal::showEvent(QShowEvent* evento) {
 }
 
 void TForm_Principal::maximizar() {
-    // Without a window manager (a bare X server) the state alone does not
-    // resize the window: it is given the screen's working area first.
-    if (QScreen* tela = screen(); tela && !(windowState() & Qt::WindowMaximized))
-        setGeometry(tela->availableGeometry());
-    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
+    ui::maximizar(*this);
     show();
 }
 

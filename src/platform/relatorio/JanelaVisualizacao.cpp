@@ -3,6 +3,7 @@
 #include "platform/relatorio/Documento.h"
 #include "platform/relatorio/Saida.h"
 #include "platform/relatorio/WidgetPagina.h"
+#include "platform/ui/Maximizar.h"
 
 #include <QAction>
 #include <QFileDialog>
@@ -30,7 +31,7 @@ JanelaVisualizacao::JanelaVisualizacao(std::shared_ptr<const Documento> document
     setWindowTitle(m_documento->nome.isEmpty() ? QStringLiteral("Visualização da impressão")
                                                 : m_documento->nome);
     setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint);
-    setWindowState(windowState() | Qt::WindowMaximized);
+    ui::maximizar(*this);
 
     auto* barra = new QToolBar(this);
     m_acaoPrimeira = criarAcao(QStringLiteral("Primeira"), {QKeySequence(Qt::Key_Home), QKeySequence(Qt::CTRL | Qt::Key_Home)},

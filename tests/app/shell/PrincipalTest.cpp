@@ -10,6 +10,8 @@
 
 #include "ShellFixture.h"
 #include "app/Inicializacao.h"
+#include "app/JanelasDoPrograma.h"
+#include "app/esquema/InicializacaoBanco.h"
 #include "app/nucleo/TDM.h"
 #include "app/principal/TForm_MudarUnidade.h"
 #include "app/principal/TForm_Principal.h"
@@ -144,6 +146,23 @@ TEST(VersaoIncorreta, MensagemExata) {
     EXPECT_EQ(app::mensagemVersaoIncorreta("3", "https://x/d"),
               QStringLiteral("<<<<<   VERSÃO  INCORRETA   >>>>>>\rÉ necessário atualizar o programa.\r"
                              "Versão correta: 3\rBaixar nova versão em: https://x/d em Download - Sistemas"));
+}
+
+}  // namespace
+
+namespace {
+
+class EsquemasDoProgramaTest : public rh::teste::TesteComBanco {
+protected:
+    std::shared_ptr<const rh::db::Catalogo> catalogo() override { return rh::app::esquemasDoPrograma().catalogo(); }
+};
+
+TEST_F(EsquemasDoProgramaTest, IniciarAtualizaUmBancoComSoOEsquemaCentral) {
+    rh::app::aplicarMigracoes(conexao());  // a database of an earlier version of the program
+    const auto r = rh::app::inicializarBanco(conexao(), rh::app::esquemasDoPrograma(), std::nullopt);
+    EXPECT_GE(r.migracoesAplicadas, 1);
+    EXPECT_EQ(conexao().valor("SELECT COUNT(*) FROM RECH_PENSIONISTAS").toInt(), 0);
+    EXPECT_EQ(rh::app::inicializarBanco(conexao(), rh::app::esquemasDoPrograma(), std::nullopt).migracoesAplicadas, 0);
 }
 
 }  // namespace
