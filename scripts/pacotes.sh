@@ -13,6 +13,9 @@ PACOTES_TESTES=(
   postgresql-15 postgresql-client-15 sqlite3
   poppler-utils zbar-tools python3-openpyxl odt2txt xvfb
 )
+# Only for ./scripts/bench: the office suite the report benchmark compares
+# against.
+PACOTES_BENCH=(libreoffice-writer-nogui)
 
 instalar_pacotes() {
   local faltando=()
