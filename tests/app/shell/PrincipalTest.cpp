@@ -166,3 +166,53 @@ TEST_F(EsquemasDoProgramaTest, IniciarAtualizaUmBancoComSoOEsquemaCentral) {
 }
 
 }  // namespace
+
+namespace {
+
+using DadosCompartilhadosTest = PrincipalTest;
+
+TEST_F(DadosCompartilhadosTest, ListasComPseudoLinhaPrimeiroERelogioDoServidor) {
+    auto& dm = *m_dm;
+    dm.QryUnidades.abrir();
+    EXPECT_EQ(dm.QryUnidades.campo("CODUNIDADE").comoInteiro(), -1);
+    EXPECT_EQ(dm.QryUnidades.campo("SIGLA").comoTexto(), "TODAS AS UNIDADES");
+    dm.QryUnidades.proximo();
+    EXPECT_EQ(dm.QryUnidades.campo("SIGLA").comoTexto(), "CENTRO");
+    EXPECT_EQ(dm.QryUnidades.contagem(), 3);
+
+    for (rh::db::Dataset* lista : {&dm.qryServidoresOrd, &dm.QryServidoresDesc}) {
+        lista->abrir();
+        EXPECT_EQ(lista->campo("NUMMATRIC").comoInteiro(), -1);
+        EXPECT_EQ(lista->campo("NOME").comoTexto(), "TODOS OS SERVIDORES");
+        lista->proximo();
+        EXPECT_EQ(lista->campo("NOME").comoTexto(), lista == &dm.qryServidoresOrd ? "Ana Administradora"
+                                                                                  : QStringLiteral("Úrsula Usuária"));
+    }
+
+    dm.Data.abrir();
+    const QDateTime agora = dm.Data.campo("SYSDATE").comoDataHora();
+    EXPECT_LE(std::abs(agora.secsTo(QDateTime::currentDateTime())), 120);
+    EXPECT_EQ(dm.Data.campo("YYYY").comoInteiro(), agora.date().year());
+    EXPECT_EQ(dm.Data.campo("MES").comoTexto(), rh::app::nomeDoMes(agora.date().month()));
+
+    dm.abrirUnidadeSede(2);
+    EXPECT_EQ(dm.QryUnidadeSEDE.campo("SIGLA").comoTexto(), "NORTE");
+    EXPECT_TRUE(dm.QryUnidadeSEDE.campo("ENDERECO").comoTexto().startsWith(" - "));  // null parts are empty
+}
+
+TEST_F(DadosCompartilhadosTest, DependentesAcompanhamOServidorDaFicha) {
+    conexao().executar("INSERT INTO VORK_DEPENDENTES (CODSERVIDOR, NOMEDEPENDENTE, DATANASCIMENTO) VALUES (3, 'FILHA', :D)",
+                       {{"D", QDate(2010, 5, 1)}});
+    auto& dm = *m_dm;
+    dm.QryServidores.defineSql("SELECT * FROM VORK_VW_SERVIDORES WHERE CODUSUARIO IN (1, 3) ORDER BY CODUSUARIO");
+    dm.QryServidores.abrir();
+    EXPECT_TRUE(dm.qryDependentes.ativo());
+    EXPECT_TRUE(dm.qryDependentes.vazio());
+    dm.QryServidores.proximo();
+    ASSERT_FALSE(dm.qryDependentes.vazio());
+    EXPECT_EQ(dm.qryDependentes.campo("NOMEDEPENDENTE").comoTexto(), "FILHA");
+    dm.QryServidores.fechar();
+    EXPECT_FALSE(dm.qryDependentes.ativo());
+}
+
+}  // namespace
