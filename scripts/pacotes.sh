@@ -31,6 +31,14 @@ instalar_pacotes() {
   "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${faltando[@]}"
 }
 
+# Compiler cache shared by every checkout of the project on this machine:
+# paths are hashed relative to the checkout, so a fresh clone in another
+# folder (CI) reuses what an earlier build compiled.
+usar_ccache_entre_copias() {
+  export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$1}
+  export CCACHE_NOHASHDIR=${CCACHE_NOHASHDIR:-1}
+}
+
 # Prints how long a stage took: etapa "name" command...
 etapa() {
   local nome=$1; shift

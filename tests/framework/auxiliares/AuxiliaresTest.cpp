@@ -20,6 +20,7 @@
 #include "platform/ui/EditorCampo.h"
 #include "platform/ui/ExecutorJanelas.h"
 #include "platform/ui/GradeDataset.h"
+#include "support/app/TesteComContexto.h"
 #include "support/BancoDeTeste.h"
 #include "support/DialogosRoteirizados.h"
 #include "support/Digitar.h"
@@ -30,29 +31,21 @@ using Tipo = teste::DialogosRoteirizados::Tipo;
 
 namespace {
 
-class AuxiliaresTest : public teste::TesteComBanco {
+class AuxiliaresTest : public teste::TesteComContexto {
 protected:
-    std::shared_ptr<const db::Catalogo> catalogo() override { return app::catalogoCentral(); }
     void prepararEsquema(db::Conexao& c) override {
         app::aplicarMigracoes(c);
         app::preencherReferencias(c);
     }
     void SetUp() override {
-        TesteComBanco::SetUp();
+        TesteComContexto::SetUp();
         if (IsSkipped()) return;
-        m_config = app::Configuracao::padrao();
-        m_config.banco = banco().configuracao();
-        m_dm = std::make_unique<app::TDM>(m_config, catalogo());
         m_sessao.Perfil = "A";
-        m_contexto = std::make_unique<app::ContextoJanela>(
-            app::ContextoJanela{*m_dm, m_sessao, dialogos, executor, m_config, m_campoNome});
         framework::registrarJanelasAuxiliares(m_registro);
     }
     void TearDown() override {
         m_janela.reset();
-        m_contexto.reset();
-        m_dm.reset();
-        TesteComBanco::TearDown();
+        TesteComContexto::TearDown();
     }
 
     template <class J = TMasterCad>
@@ -69,14 +62,7 @@ protected:
     }
     QVariant valor(const QString& sql) { return conexao().valor(sql); }
 
-    teste::DialogosRoteirizados dialogos;
-    ui::ExecutorJanelas executor;
-    app::Configuracao m_config;
-    std::unique_ptr<app::TDM> m_dm;
-    app::Sessao m_sessao;
-    QString m_campoNome;
     app::RegistroJanelas m_registro;
-    std::unique_ptr<app::ContextoJanela> m_contexto;
     std::unique_ptr<TMasterCad> m_janela;
 };
 

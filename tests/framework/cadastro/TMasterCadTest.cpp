@@ -22,6 +22,7 @@
 #include "platform/ui/EditorCampo.h"
 #include "platform/ui/ExecutorJanelas.h"
 #include "platform/ui/GradeDataset.h"
+#include "support/app/TesteComContexto.h"
 #include "support/BancoDeTeste.h"
 #include "support/DialogosRoteirizados.h"
 #include "support/Digitar.h"
@@ -75,9 +76,8 @@ private:
     ui::GradeDataset* m_grade;
 };
 
-class TMasterCadTest : public teste::TesteComBanco {
+class TMasterCadTest : public teste::TesteComContexto {
 protected:
-    std::shared_ptr<const db::Catalogo> catalogo() override { return app::catalogoCentral(); }
     void prepararEsquema(db::Conexao& c) override {
         app::aplicarMigracoes(c);
         app::preencherReferencias(c);
@@ -96,19 +96,12 @@ protected:
             "VALUES (900001, 1, 'A', 2)");
     }
     void SetUp() override {
-        TesteComBanco::SetUp();
+        TesteComContexto::SetUp();
         if (IsSkipped()) return;
-        m_config = app::Configuracao::padrao();
-        m_config.banco = banco().configuracao();
-        m_dm = std::make_unique<app::TDM>(m_config, catalogo());
-        m_contexto = std::make_unique<app::ContextoJanela>(
-            app::ContextoJanela{*m_dm, m_sessao, dialogos, executor, m_config, m_campoNome});
     }
     void TearDown() override {
         m_janela.reset();
-        m_contexto.reset();
-        m_dm.reset();
-        TesteComBanco::TearDown();
+        TesteComContexto::TearDown();
     }
 
     JanelaTeste& cargos(const QString& perfil = "A") {
@@ -144,13 +137,6 @@ protected:
         return r;
     }
 
-    teste::DialogosRoteirizados dialogos;
-    ui::ExecutorJanelas executor;
-    app::Configuracao m_config;
-    std::unique_ptr<app::TDM> m_dm;
-    app::Sessao m_sessao;
-    QString m_campoNome;
-    std::unique_ptr<app::ContextoJanela> m_contexto;
     std::unique_ptr<JanelaTeste> m_janela;
 };
 

@@ -24,6 +24,7 @@
 #include "framework/exportacao/TfExport.h"
 #include "platform/db/Dataset.h"
 #include "platform/ui/ExecutorJanelas.h"
+#include "support/app/TesteComContexto.h"
 #include "support/BancoDeTeste.h"
 #include "support/DialogosRoteirizados.h"
 
@@ -66,9 +67,8 @@ QStringList arquivosEm(const QString& pasta) {
 }
 
 // The demo's servants (40 written); the first one's CEP is "007" (a text with leading zeros).
-class TfExportTest : public teste::TesteComBanco {
+class TfExportTest : public teste::TesteComContexto {
 protected:
-    std::shared_ptr<const db::Catalogo> catalogo() override { return app::catalogoCentral(); }
     void prepararEsquema(db::Conexao& c) override {
         app::aplicarMigracoes(c);
         app::preencherDemo(c, 40);
@@ -78,15 +78,10 @@ protected:
     }
 
     void SetUp() override {
-        TesteComBanco::SetUp();
+        TesteComContexto::SetUp();
         if (IsSkipped()) return;
         ASSERT_TRUE(m_pasta.isValid());
-        m_config = app::Configuracao::padrao();
-        m_config.banco = banco().configuracao();
         m_config.textos.pastaExportacao = m_pasta.path();
-        m_dm = std::make_unique<app::TDM>(m_config, catalogo());
-        m_contexto = std::make_unique<app::ContextoJanela>(
-            app::ContextoJanela{*m_dm, m_sessao, dialogos, executor, m_config, m_campoNome});
         m_janela = std::make_unique<TfExport>(*m_contexto);
         m_janela->defineAberturaDocumento([this](const QString& caminho) {
             m_abertos << caminho;
@@ -98,9 +93,7 @@ protected:
     void TearDown() override {
         m_dados.reset();
         m_janela.reset();
-        m_contexto.reset();
-        m_dm.reset();
-        TesteComBanco::TearDown();
+        TesteComContexto::TearDown();
     }
 
     std::unique_ptr<db::Dataset> abrirDados(const QString& sql) {
@@ -168,14 +161,7 @@ protected:
 
     QString naPasta(const QString& nome) const { return m_pasta.path() + "/" + nome; }
 
-    teste::DialogosRoteirizados dialogos;
-    ui::ExecutorJanelas executor;
     QTemporaryDir m_pasta;
-    app::Configuracao m_config;
-    std::unique_ptr<app::TDM> m_dm;
-    app::Sessao m_sessao;
-    QString m_campoNome;
-    std::unique_ptr<app::ContextoJanela> m_contexto;
     std::unique_ptr<TfExport> m_janela;
     std::unique_ptr<db::Dataset> m_dados;
     QStringList m_abertos;

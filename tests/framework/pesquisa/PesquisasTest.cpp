@@ -22,6 +22,7 @@
 #include "platform/db/Dataset.h"
 #include "platform/ui/ExecutorJanelas.h"
 #include "platform/ui/GradeDataset.h"
+#include "support/app/TesteComContexto.h"
 #include "support/BancoDeTeste.h"
 #include "support/DialogosRoteirizados.h"
 #include "support/Digitar.h"
@@ -52,9 +53,8 @@ const QList<Pessoa> kPessoas{
     {"Bruno Antunes", 1008, QDate(1999, 9, 9), 2},
 };
 
-class PesquisasTest : public teste::TesteComBanco {
+class PesquisasTest : public teste::TesteComContexto {
 protected:
-    std::shared_ptr<const db::Catalogo> catalogo() override { return app::catalogoCentral(); }
     void prepararEsquema(db::Conexao& c) override {
         app::aplicarMigracoes(c);
         app::preencherReferencias(c);
@@ -73,14 +73,9 @@ protected:
     }
 
     void SetUp() override {
-        TesteComBanco::SetUp();
+        TesteComContexto::SetUp();
         if (IsSkipped()) return;
-        m_config = app::Configuracao::padrao();
-        m_config.banco = banco().configuracao();
-        m_dm = std::make_unique<app::TDM>(m_config, catalogo());
         m_sessao = {3, 1, 1, "ESTACAO01", "A", "2"};
-        m_contexto = std::make_unique<app::ContextoJanela>(
-            app::ContextoJanela{*m_dm, m_sessao, dialogos, executor, m_config, m_campoNome});
         m_pessoas = std::make_unique<db::Dataset>(m_dm->ADOConnecOracle());
         m_pessoas->defineSql(kSqlBase);
         m_pessoas->definirCampo("CODUSUARIO").tag = 0;
@@ -92,9 +87,7 @@ protected:
     void TearDown() override {
         executor.defineInterceptador({});
         m_pessoas.reset();
-        m_contexto.reset();
-        m_dm.reset();
-        TesteComBanco::TearDown();
+        TesteComContexto::TearDown();
     }
 
     // Runs the standard search over the people, driven by `roteiro`.
@@ -130,13 +123,6 @@ protected:
     static constexpr const char* kSqlBase =
         "SELECT CODUSUARIO, NUMMATRIC, NOME, DTNASC FROM VORK_USUARIOS ORDER BY NOME";
 
-    teste::DialogosRoteirizados dialogos;
-    ui::ExecutorJanelas executor;
-    app::Configuracao m_config;
-    std::unique_ptr<app::TDM> m_dm;
-    app::Sessao m_sessao;
-    QString m_campoNome;
-    std::unique_ptr<app::ContextoJanela> m_contexto;
     std::unique_ptr<db::Dataset> m_pessoas;
 };
 

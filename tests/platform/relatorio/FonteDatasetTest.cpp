@@ -3,7 +3,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-#include "PdfTexto.h"
+#include "support/PdfTexto.h"
 #include "platform/db/Dataset.h"
 #include "platform/db/Migracoes.h"
 #include "platform/relatorio/FonteDataset.h"

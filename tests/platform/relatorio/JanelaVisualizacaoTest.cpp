@@ -1,4 +1,4 @@
-#include "PdfTexto.h"
+#include "support/PdfTexto.h"
 
 #include "platform/relatorio/FonteDadosMemoria.h"
 #include "platform/relatorio/ItemCampo.h"

@@ -1,5 +1,5 @@
 // Reports rendered to PDF and read back with poppler: what a user sees on paper.
-#include "PdfTexto.h"
+#include "support/PdfTexto.h"
 
 #include "platform/relatorio/ErroRelatorio.h"
 #include "platform/relatorio/FonteDadosMemoria.h"

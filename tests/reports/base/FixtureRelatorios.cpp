@@ -7,7 +7,7 @@
 #include "platform/db/Dataset.h"
 #include "platform/db/GuardaTransacao.h"
 #include "platform/relatorio/JanelaVisualizacao.h"
-#include "platform/relatorio/PdfTexto.h"
+#include "support/PdfTexto.h"
 #include "reports/base/EsquemaPensionistas.h"
 
 namespace rh::teste {

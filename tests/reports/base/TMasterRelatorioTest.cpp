@@ -9,7 +9,7 @@
 #include <QTest>
 
 #include "FixtureRelatorios.h"
-#include "platform/relatorio/PdfTexto.h"
+#include "support/PdfTexto.h"
 #include "platform/relatorio/Relatorio.h"
 #include "reports/base/ComboLista.h"
 #include "reports/base/MolduraRelatorio.h"

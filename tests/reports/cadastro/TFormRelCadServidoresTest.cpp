@@ -9,7 +9,7 @@
 #include <QTest>
 
 #include "app/principal/RegistroJanelas.h"
-#include "platform/relatorio/PdfTexto.h"
+#include "support/PdfTexto.h"
 #include "reports/base/ComboLista.h"
 #include "reports/base/FixtureRelatorios.h"
 #include "reports/cadastro/JanelasRelatorios.h"

@@ -20,11 +20,12 @@
 #include "app/nucleo/TDM.h"
 #include "platform/db/ErroBanco.h"
 #include "platform/relatorio/JanelaVisualizacao.h"
-#include "platform/relatorio/PdfTexto.h"
+#include "support/PdfTexto.h"
 #include "platform/ui/ExecutorJanelas.h"
 #include "platform/ui/GradeDataset.h"
 #include "servants/carteira/JanelasServidores.h"
 #include "servants/carteira/TFormImpCarteiraServ.h"
+#include "support/app/TesteComContexto.h"
 #include "support/BancoDeTeste.h"
 #include "support/DialogosRoteirizados.h"
 
@@ -75,9 +76,8 @@ QString executar(const QString& programa, const QStringList& argumentos) {
     return QString::fromUtf8(processo.readAllStandardOutput()).trimmed();
 }
 
-class CarteiraTest : public teste::TesteComBanco {
+class CarteiraTest : public teste::TesteComContexto {
 protected:
-    std::shared_ptr<const db::Catalogo> catalogo() override { return app::catalogoCentral(); }
     void prepararEsquema(db::Conexao& c) override {
         app::aplicarMigracoes(c);
         app::preencherReferencias(c);
@@ -108,13 +108,8 @@ protected:
     }
 
     void SetUp() override {
-        TesteComBanco::SetUp();
+        TesteComContexto::SetUp();
         if (IsSkipped()) return;
-        m_config = app::Configuracao::padrao();
-        m_config.banco = banco().configuracao();
-        m_dm = std::make_unique<app::TDM>(m_config, catalogo());
-        m_contexto = std::make_unique<app::ContextoJanela>(
-            app::ContextoJanela{*m_dm, m_sessao, dialogos, executor, m_config, m_campoNome});
         janela = std::make_unique<servants::TFormImpCarteiraServ>(*m_contexto);
         janela->show();
         ASSERT_TRUE(janela->qrServidores().ativo());
@@ -123,9 +118,7 @@ protected:
     }
     void TearDown() override {
         janela.reset();
-        m_contexto.reset();
-        m_dm.reset();
-        TesteComBanco::TearDown();
+        TesteComContexto::TearDown();
     }
 
     int linhaDe(const QString& nome) {
@@ -173,13 +166,6 @@ protected:
     }
     QString atual() { return janela->qrServidores().campo(QStringLiteral("NOME")).comoTexto(); }
 
-    app::Configuracao m_config;
-    std::unique_ptr<app::TDM> m_dm;
-    app::Sessao m_sessao;
-    QString m_campoNome;
-    std::unique_ptr<app::ContextoJanela> m_contexto;
-    teste::DialogosRoteirizados dialogos;
-    ui::ExecutorJanelas executor;
     std::unique_ptr<servants::TFormImpCarteiraServ> janela;
     QTemporaryDir pasta;
     QString pdf;

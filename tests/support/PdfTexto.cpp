@@ -1,4 +1,4 @@
-#include "PdfTexto.h"
+#include "support/PdfTexto.h"
 
 #include <QProcess>
 #include <QRegularExpression>
