@@ -384,6 +384,9 @@ TEST_F(CarteiraTest, CodigoDeBarrasImpressoEhLidoDeVolta) {
     selecionar({"ANA CLARA", "BRUNO LIMA", "CARLA SOUZA", "HELENA OITO"});
     janela->btnImprimir()->click();
     ASSERT_TRUE(dialogos.vazio()) << dialogos.textos().join('\n').toStdString();
+    // RH_GUARDAR_PDF names a folder that keeps the card page (a picture for the documentation).
+    if (const QString guardar = qEnvironmentVariable("RH_GUARDAR_PDF"); !guardar.isEmpty())
+        QFile::copy(pdf, guardar + QStringLiteral("/carteiras.pdf"));
     const QString png = pasta.filePath(QStringLiteral("pagina"));
     executar(QStringLiteral("pdftoppm"),
              {QStringLiteral("-r"), QStringLiteral("300"), QStringLiteral("-png"),
