@@ -216,6 +216,9 @@ void TForm_Principal::showEvent(QShowEvent* evento) {
 void TForm_Principal::maximizar() {
     ui::maximizar(*this);
     show();
+    // The keyboard belongs to the main window once the login has closed
+    // (Ctrl+X and the access keys work at once).
+    activateWindow();
 }
 
 void TForm_Principal::changeEvent(QEvent* evento) {
