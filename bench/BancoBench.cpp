@@ -14,6 +14,8 @@
 // measurement through /proc/self/clear_refs, less the resident set before it (the largest of
 // the iterations).
 #include <benchmark/benchmark.h>
+
+#include "MedidasBench.h"
 #include <malloc.h>
 #include <sys/resource.h>
 
@@ -39,6 +41,11 @@ using namespace rh::app;
 
 namespace {
 
+using rh::bench::picoKb;
+using rh::bench::residenteKb;
+using rh::bench::servidorPg;
+using rh::bench::zerarPico;
+
 int inteiroDoAmbiente(const char* nome, int padrao) {
     bool ok = false;
     const int v = qEnvironmentVariable(nome).toInt(&ok);
@@ -47,22 +54,6 @@ int inteiroDoAmbiente(const char* nome, int padrao) {
 
 bool postgres() { return qEnvironmentVariable("RH_BENCH_BACKEND") == QLatin1String("postgres"); }
 
-ConfiguracaoConexao servidorPg(const QString& banco) {
-    ConfiguracaoConexao c;
-    c.driver = "postgres";
-    c.banco = banco;
-    static const QRegularExpression par(QStringLiteral(R"((\w+)\s*=\s*(\S+))"));
-    auto it = par.globalMatch(qEnvironmentVariable("RH_BENCH_PG"));
-    while (it.hasNext()) {
-        const auto m = it.next();
-        const QString k = m.captured(1).toLower(), v = m.captured(2);
-        if (k == "host") c.servidor = v;
-        else if (k == "port") c.porta = v.toInt();
-        else if (k == "user") c.usuario = v;
-        else if (k == "password") c.senha = v;
-    }
-    return c;
-}
 
 void criarBancoPg(const QString& nome, bool recriar) {
     Conexao manutencao(servidorPg("postgres"), catalogoCentral());
@@ -81,28 +72,6 @@ std::unique_ptr<Conexao> abrir(const ConfiguracaoConexao& c) {
     registrarFuncoesLocais(*conexao);
     aplicarMigracoes(*conexao);
     return conexao;
-}
-
-long residenteKb() {
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly)) return 0;
-    for (const QByteArray& l : f.readAll().split('\n'))
-        if (l.startsWith("VmRSS:")) return l.mid(6).trimmed().split(' ').value(0).toLong();
-    return 0;
-}
-
-// Returns freed memory to the system and resets the peak, so that
-// ru_maxrss reports the peak of what follows.
-void zerarPico() {
-    malloc_trim(0);
-    QFile f(QStringLiteral("/proc/self/clear_refs"));
-    if (f.open(QIODevice::WriteOnly)) f.write("5");
-}
-
-long picoKb() {
-    rusage r{};
-    getrusage(RUSAGE_SELF, &r);
-    return r.ru_maxrss;
 }
 
 // The database of the view benchmarks, filled once.

@@ -24,6 +24,8 @@
 // the process's peak resident set (getrusage ru_maxrss), reset before each measurement through
 // /proc/self/clear_refs, less the resident set before it.
 #include <benchmark/benchmark.h>
+
+#include "MedidasBench.h"
 #include <malloc.h>
 #include <sys/resource.h>
 #include <xlsxwriter.h>
@@ -56,6 +58,11 @@ using exportacao::TipoColuna;
 
 namespace {
 
+using rh::bench::picoKb;
+using rh::bench::residenteKb;
+using rh::bench::servidorPg;
+using rh::bench::zerarPico;
+
 int inteiroDoAmbiente(const char* nome, int padrao) {
     bool ok = false;
     const int v = qEnvironmentVariable(nome).toInt(&ok);
@@ -66,26 +73,6 @@ bool postgres() {
     return qEnvironmentVariable("RH_BENCH_BACKEND") == QLatin1String("postgres");
 }
 
-db::ConfiguracaoConexao servidorPg(const QString& banco) {
-    db::ConfiguracaoConexao c;
-    c.driver = "postgres";
-    c.banco = banco;
-    static const QRegularExpression par(QStringLiteral(R"((\w+)\s*=\s*(\S+))"));
-    auto it = par.globalMatch(qEnvironmentVariable("RH_BENCH_PG"));
-    while (it.hasNext()) {
-        const auto m = it.next();
-        const QString k = m.captured(1).toLower(), v = m.captured(2);
-        if (k == "host")
-            c.servidor = v;
-        else if (k == "port")
-            c.porta = v.toInt();
-        else if (k == "user")
-            c.usuario = v;
-        else if (k == "password")
-            c.senha = v;
-    }
-    return c;
-}
 
 void criarBancoPg(const QString& nome) {
     db::Conexao manutencao(servidorPg("postgres"), app::catalogoCentral());
@@ -132,26 +119,6 @@ const QString& pastaSaida() {
     static QTemporaryDir temporaria;
     static const QString pasta = qEnvironmentVariable("RH_BENCH_PASTA", temporaria.path());
     return pasta;
-}
-
-long residenteKb() {
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly)) return 0;
-    for (const QByteArray& l : f.readAll().split('\n'))
-        if (l.startsWith("VmRSS:")) return l.mid(6).trimmed().split(' ').value(0).toLong();
-    return 0;
-}
-
-void zerarPico() {
-    malloc_trim(0);
-    QFile f(QStringLiteral("/proc/self/clear_refs"));
-    if (f.open(QIODevice::WriteOnly)) f.write("5");
-}
-
-long picoKb() {
-    rusage r{};
-    getrusage(RUSAGE_SELF, &r);
-    return r.ru_maxrss;
 }
 
 QString sqlDaVisao(int limite) {

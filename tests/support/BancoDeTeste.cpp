@@ -2,7 +2,6 @@
 
 #include <QAtomicInt>
 #include <QCoreApplication>
-#include <QRegularExpression>
 
 #include "platform/db/ErroBanco.h"
 
@@ -19,20 +18,8 @@ bool postgresDisponivel() { return !qEnvironmentVariable("RH_TEST_PG").trimmed()
 namespace {
 
 db::ConfiguracaoConexao servidorDeTeste() {
-    db::ConfiguracaoConexao c;
-    c.driver = QStringLiteral("postgres");
-    c.banco = QStringLiteral("postgres");
-    static const QRegularExpression par(QStringLiteral(R"((\w+)\s*=\s*(\S+))"));
-    auto it = par.globalMatch(qEnvironmentVariable("RH_TEST_PG"));
-    while (it.hasNext()) {
-        const auto m = it.next();
-        const QString k = m.captured(1).toLower(), v = m.captured(2);
-        if (k == "host") c.servidor = v;
-        else if (k == "port") c.porta = v.toInt();
-        else if (k == "user") c.usuario = v;
-        else if (k == "password") c.senha = v;
-        else if (k == "dbname") c.banco = v;
-    }
+    db::ConfiguracaoConexao c = db::ConfiguracaoConexao::postgresDePares(qEnvironmentVariable("RH_TEST_PG"));
+    if (c.banco.isEmpty()) c.banco = QStringLiteral("postgres");
     return c;
 }
 

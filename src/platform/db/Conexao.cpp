@@ -3,6 +3,7 @@
 #include <QAtomicInt>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlRecord>
 #include <algorithm>
@@ -20,6 +21,23 @@ QString ConfiguracaoConexao::descricao() const {
     if (!servidor.isEmpty()) s += " em " + servidor + (porta > 0 ? ":" + QString::number(porta) : QString());
     if (!usuario.isEmpty()) s += " (usuário " + usuario + ")";
     return s;
+}
+
+ConfiguracaoConexao ConfiguracaoConexao::postgresDePares(const QString& pares) {
+    ConfiguracaoConexao c;
+    c.driver = QStringLiteral("postgres");
+    static const QRegularExpression par(QStringLiteral(R"((\w+)\s*=\s*(\S+))"));
+    auto it = par.globalMatch(pares);
+    while (it.hasNext()) {
+        const auto m = it.next();
+        const QString k = m.captured(1).toLower(), v = m.captured(2);
+        if (k == QLatin1String("host")) c.servidor = v;
+        else if (k == QLatin1String("port")) c.porta = v.toInt();
+        else if (k == QLatin1String("user")) c.usuario = v;
+        else if (k == QLatin1String("password")) c.senha = v;
+        else if (k == QLatin1String("dbname")) c.banco = v;
+    }
+    return c;
 }
 
 namespace {

@@ -17,6 +17,10 @@ struct ConfiguracaoConexao {
     QString opcoes;
 
     QString descricao() const;  // names the database for messages, never the password
+
+    // A PostgreSQL connection from libpq-style "host=... port=... user=...
+    // password=... dbname=..." text (the test and benchmark servers are given so).
+    static ConfiguracaoConexao postgresDePares(const QString& pares);
 };
 
 }  // namespace rh::db
